@@ -83,12 +83,6 @@ struct AppState {
     double LiveLocal = 0; // same scale, home local time
     uint8_t DaylightSaving = 0;
 
-    // Live clock: the decoded fields hold the home local time after a tick
-    uint16_t LiveYear = 0, LiveMonth = 0, LiveDay = 0;
-    uint16_t LiveHour = 0, LiveMinute = 0, LiveSecond = 0, LiveMillisecond = 0;
-    double LiveUtc = 0, UtcNow = 0, LiveLocal = 0; // days since 30 December 1899
-    uint8_t DaylightSaving = 0;
-
     // Ephemeris observer and results
     long double ObserverLongitudeDeg = 0, ObserverLongitudeRad = 0;
     long double ObserverLatitudeDeg = 0, ObserverLatitudeRad = 0;
