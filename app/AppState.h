@@ -17,9 +17,9 @@ inline constexpr int SetupRecordSize = 328;
 // east positive. Texts are cut to their capacity when stored.
 struct AppState {
     // Home station (A)
-    QString HomeCallSign;         // at most 8 characters
-    QString HomeLocation;         // at most 15
-    QString HomeGridSquare;       // at most 6
+    QString HomeCallSign;          // at most 8 characters
+    QString HomeLocation;          // at most 15
+    QString HomeGridSquare;        // at most 6
     long double HomeLatitude = 0;  // degrees, north positive
     long double HomeLongitude = 0; // degrees, east positive
     long double HomeHeightM = 0;   // metres above sea level
@@ -118,8 +118,8 @@ struct AppState {
     uint8_t MonoPrint = 0;
     uint8_t HintNoChange = 0;
     uint8_t OpenedFromMain = 0, OpenedFromPlanner = 0, OpenedFromSetup = 0;
-    uint8_t StationPicked = 0;  // the database was opened from the set-up options
-    int32_t SelectedDbRow = 0;  // database row last clicked or taken
+    uint8_t StationPicked = 0; // the database was opened from the set-up options
+    int32_t SelectedDbRow = 0; // database row last clicked or taken
     int32_t ProgramFileDate = 0;
     std::array<QString, 10> VersionInfo{};
 };
