@@ -231,18 +231,9 @@ void ComputeTopocentric(EphemerisRecord& e, long double latitudeRad, long double
 
 void ComputeNumericalResults(EphemerisRecord& e)
 {
-    const long double Ls = e.SubSolarLongitude;
-    const long double col = Ls >= 90.0L ? 450.0L - Ls : 90.0L - Ls;
-    e.SunColongitude = col;
-    long double terminator;
-    if (col < 90.0L)
-        terminator = -col;
-    else if (col < 270.0L)
-        terminator = 180.0L - col;
-    else
-        terminator = 360.0L - col;
-    e.TerminatorLongitude = terminator + 0.0L; // a colongitude of 0 gives 0, not −0
-    e.TerminatorSunrise = col < 90.0L || col > 270.0L;
+    e.SunColongitude = SunColongitude(e.SubSolarLongitude);
+    e.TerminatorLongitude = TerminatorLongitude(e.SunColongitude);
+    e.TerminatorSunrise = TerminatorIsSunrise(e.SunColongitude);
 }
 
 } // namespace
@@ -251,6 +242,28 @@ long double Reduce360(long double x)
 {
     const long double whole = std::trunc(x);
     return std::fmod(whole, 360.0L) + (x - whole);
+}
+
+long double SunColongitude(long double subSolarLongitude)
+{
+    return subSolarLongitude >= 90.0L ? 450.0L - subSolarLongitude : 90.0L - subSolarLongitude;
+}
+
+long double TerminatorLongitude(long double colongitude)
+{
+    long double terminator;
+    if (colongitude < 90.0L)
+        terminator = -colongitude;
+    else if (colongitude < 270.0L)
+        terminator = 180.0L - colongitude;
+    else
+        terminator = 360.0L - colongitude;
+    return terminator + 0.0L; // a colongitude of 0 gives 0, not −0
+}
+
+bool TerminatorIsSunrise(long double colongitude)
+{
+    return colongitude < 90.0L || colongitude > 270.0L;
 }
 
 long double Wrap360(long double x)

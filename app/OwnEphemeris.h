@@ -18,6 +18,13 @@ long double Reduce360(long double x);
 // negative.
 long double Wrap360(long double x);
 
+// The Sun's selenographic colongitude from the sub-solar longitude Ls.
+long double SunColongitude(long double subSolarLongitude);
+// Selenographic longitude of the terminator, and whether it is the morning
+// (sunrise) terminator, for a colongitude.
+long double TerminatorLongitude(long double colongitude);
+bool TerminatorIsSunrise(long double colongitude);
+
 // Degree/radian factors of the ephemeris.
 inline constexpr long double DegToRad = 0.017453292519943295769L;
 inline constexpr long double RadToDeg = 57.295779513082320877L;
