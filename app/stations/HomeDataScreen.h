@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // The station set-up window: the home and the Dx station side by side.
-class THomeDataForm : public QWidget {
+class THomeDataForm : public QWidget
+{
     Q_OBJECT
 public:
     explicit THomeDataForm(QWidget* parent = nullptr);

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // The station database window: the shipped list and the user area.
-class TForm4 : public QWidget {
+class TForm4 : public QWidget
+{
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
