@@ -1,9 +1,13 @@
 #include "OwnEphemeris.h"
 
 #include "AppState.h"
+#include "ExtendedMath.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+using namespace ExtendedMath;
 
 namespace
 {
@@ -18,13 +22,16 @@ constexpr long double MoonEquatorInclination = 1.54242L;
 constexpr long double EarthRadiusKm = 6378.14L;
 constexpr long double DistanceUnitKm = 385000.0L;
 
+// Beyond this the truncated value no longer fits a 64-bit integer.
+constexpr long double IntegerLimit = 9.0e18L;
+
 inline long double SinDeg(long double x)
 {
-    return std::sin(x * DegToRad);
+    return Sin(x * DegToRad);
 }
 inline long double CosDeg(long double x)
 {
-    return std::cos(x * DegToRad);
+    return Cos(x * DegToRad);
 }
 
 inline long double PlusTwoPiIfNegative(long double x)
@@ -32,13 +39,26 @@ inline long double PlusTwoPiIfNegative(long double x)
     return x < 0 ? x + TwoPi : x;
 }
 
-// Truncation toward zero of the date arithmetic.
+// Truncation toward zero.
 inline long double Int(long double x)
 {
+    if (std::fabs(x) < IntegerLimit)
+        return static_cast<long double>(TruncToInt64(x));
     return std::trunc(x);
 }
 
-void ComputeTime(AppState& s, EphemerisRecord& e)
+// Sines and cosines that several panels use, each evaluated once per run.
+struct Shared {
+    long double sinEps, cosEps;     // obliquity
+    long double sinBeta, cosBeta;   // the Moon's ecliptic latitude
+    long double sinDelta, cosDelta; // the Moon's declination
+    long double sinPhi, cosPhi;     // observer latitude
+    long double sinH, cosH;         // the Moon's hour angle
+    long double cosB;               // libration in latitude
+    long double sinI, cosI;         // inclination of the lunar equator
+};
+
+void ComputeTime(const AppState& s, EphemerisRecord& e)
 {
     const long double y = s.CalcYear;
     const long double m = s.CalcMonth;
@@ -56,16 +76,19 @@ void ComputeTime(AppState& s, EphemerisRecord& e)
     e.Centuries3 = e.Centuries2 * e.Centuries;
 }
 
-void ComputeSun(EphemerisRecord& e)
+void ComputeSun(EphemerisRecord& e, Shared& t, long double& sinM, long double& cosM)
 {
     const long double T = e.Centuries, T2 = e.Centuries2, T3 = e.Centuries3;
 
     e.SunMeanLongitude = Reduce360(280.466L + 36000.8L * T);
     e.SunMeanAnomaly = Reduce360(357.529L + 35999.0L * T - (0.0001536L * T2 + T3 / 24490000.0L));
     const long double M = e.SunMeanAnomaly;
-    e.SunEquationOfCentre = (1.915L - 0.004817L * T - 0.000014L * T2) * SinDeg(M) +
-                            (0.01999L - 0.000101L * T) * SinDeg(2.0L * M) +
-                            0.00029L * SinDeg(3.0L * M);
+    SinCos(M * DegToRad, sinM, cosM);
+    // Multiple angles from sin M and cos M: one FPU evaluation instead of three.
+    const long double sin2M = 2.0L * sinM * cosM;
+    const long double sin3M = sinM * (3.0L - 4.0L * sinM * sinM);
+    e.SunEquationOfCentre = (1.915L - 0.004817L * T - 0.000014L * T2) * sinM +
+                            (0.01999L - 0.000101L * T) * sin2M + 0.00029L * sin3M;
     e.SunTrueAnomaly = M + e.SunEquationOfCentre;
     e.Eccentricity = 0.01671L - 0.00004204L * T - 0.0000001236L * T2;
     e.SunDistance = 0.99972L / (1.0L + e.Eccentricity * CosDeg(e.SunTrueAnomaly)) * 145980000.0L /
@@ -74,19 +97,20 @@ void ComputeSun(EphemerisRecord& e)
     e.SunNode = Wrap360(125.04L - 1934.1L * T);
     e.SunApparentLongitude = e.SunTrueLongitude - 0.00569L - 0.00478L * SinDeg(e.SunNode);
     e.Obliquity = (84381.448L - 46.815L * T) / 3600.0L;
+    SinCos(e.Obliquity * DegToRad, t.sinEps, t.cosEps);
 
     // The Sun's ecliptic latitude is taken as 0 (tan 0 = 0, cos 0 = 1, sin 0 = 0).
-    const long double sinEps = SinDeg(e.Obliquity), cosEps = CosDeg(e.Obliquity);
-    const long double sinLam = SinDeg(e.SunApparentLongitude);
-    e.SunRaAtan2Rad = std::atan2(cosEps * sinLam, CosDeg(e.SunApparentLongitude));
+    long double sinLam, cosLam;
+    SinCos(e.SunApparentLongitude * DegToRad, sinLam, cosLam);
+    e.SunRaAtan2Rad = Atan2(t.cosEps * sinLam, cosLam);
     e.SunRaRad = PlusTwoPiIfNegative(e.SunRaAtan2Rad);
     e.SunRaDeg = e.SunRaRad * RadToDeg;
     e.SunRaHours = e.SunRaDeg / 15.0L;
-    e.SunDecRad = std::asin(sinEps * sinLam);
+    e.SunDecRad = Asin(t.sinEps * sinLam);
     e.SunDecDeg = e.SunDecRad * RadToDeg;
 }
 
-void ComputeMoon(EphemerisRecord& e)
+void ComputeMoon(EphemerisRecord& e, Shared& t, long double sinM, long double cosM)
 {
     const long double T = e.Centuries, T2 = e.Centuries2, T3 = e.Centuries3;
 
@@ -100,130 +124,148 @@ void ComputeMoon(EphemerisRecord& e)
     const long double F = e.MoonArgLatitude;
     const long double Mm = e.MoonMeanAnomaly;
     const long double D2 = e.TwiceElongation;
-    const long double M = e.SunMeanAnomaly;
+
+    // Four FPU evaluations; every other term of the series follows from them by
+    // the sum and double-angle formulas.
+    long double sinMm, cosMm, sinD2, cosD2, sinF, cosF, sinD2Mm, cosD2Mm;
+    SinCos(Mm * DegToRad, sinMm, cosMm);
+    SinCos(D2 * DegToRad, sinD2, cosD2);
+    SinCos(F * DegToRad, sinF, cosF);
+    SinCos((D2 - Mm) * DegToRad, sinD2Mm, cosD2Mm);
+    const long double sin2Mm = 2.0L * sinMm * cosMm;
+    const long double cos2Mm = (cosMm - sinMm) * (cosMm + sinMm);
+    const long double sinMmPlusF = sinMm * cosF + cosMm * sinF;
+    const long double sinMmMinusF = sinMm * cosF - cosMm * sinF;
+    const long double sinD2MinusF = sinD2 * cosF - cosD2 * sinF;
+    const long double sin2F = 2.0L * sinF * cosF;
+    const long double sinD2Minus2Mm = sinD2 * cos2Mm - cosD2 * sin2Mm;
+    const long double sinD2MinusMMinusMm = sinD2Mm * cosM - cosD2Mm * sinM;
+    const long double sinD2PlusMm = sinD2 * cosMm + cosD2 * sinMm;
 
     e.MoonDistance =
-        1.0L + (-20954.0L * CosDeg(Mm) - 3699.0L * CosDeg(D2 - Mm) - 2956.0L * CosDeg(D2)) /
-                   DistanceUnitKm;
+        1.0L + (-20954.0L * cosMm - 3699.0L * cosD2Mm - 2956.0L * cosD2) / DistanceUnitKm;
     e.MoonDistanceEarthRadii = e.MoonDistance * 60.2666L;
     e.DistanceRatio = e.MoonDistance / e.SunDistance;
-    e.MoonLatitude = 5.128L * SinDeg(F) + 0.2806L * SinDeg(Mm + F) + 0.2777L * SinDeg(Mm - F) +
-                     0.1732L * SinDeg(D2 - F);
-    e.LongitudeCorrections = 6.289L * SinDeg(Mm) + 1.274L * SinDeg(D2 - Mm) + 0.6583L * SinDeg(D2) +
-                             0.2136L * SinDeg(2.0L * Mm) - 0.1851L * SinDeg(M) -
-                             0.1143L * SinDeg(2.0L * F) + 0.0588L * SinDeg(D2 - 2.0L * Mm) +
-                             0.0572L * SinDeg(D2 - M - Mm) + 0.0533L * SinDeg(D2 + Mm);
+    e.MoonLatitude =
+        5.128L * sinF + 0.2806L * sinMmPlusF + 0.2777L * sinMmMinusF + 0.1732L * sinD2MinusF;
+    e.LongitudeCorrections = 6.289L * sinMm + 1.274L * sinD2Mm + 0.6583L * sinD2 +
+                             0.2136L * sin2Mm - 0.1851L * sinM - 0.1143L * sin2F +
+                             0.0588L * sinD2Minus2Mm + 0.0572L * sinD2MinusMMinusMm +
+                             0.0533L * sinD2PlusMm;
     e.MoonLongitude = e.MoonMeanLongitude + e.LongitudeCorrections;
 
     const long double beta = e.MoonLatitude, lambda = e.MoonLongitude;
-    const long double cosBeta = CosDeg(beta), sinBeta = SinDeg(beta);
+    SinCos(beta * DegToRad, t.sinBeta, t.cosBeta);
     e.HelioLongitude =
         Wrap360(e.SunApparentLongitude + 180.0L +
-                e.DistanceRatio * RadToDeg * cosBeta * SinDeg(e.SunApparentLongitude - lambda));
+                e.DistanceRatio * RadToDeg * t.cosBeta * SinDeg(e.SunApparentLongitude - lambda));
     e.HelioLatitude = e.DistanceRatio * beta;
 
-    const long double sinEps = SinDeg(e.Obliquity), cosEps = CosDeg(e.Obliquity);
-    const long double sinLam = SinDeg(lambda);
-    e.MoonRaAtan2Rad =
-        std::atan2(cosEps * sinLam - sinEps * std::tan(beta * DegToRad), CosDeg(lambda));
+    long double sinLam, cosLam;
+    SinCos(lambda * DegToRad, sinLam, cosLam);
+    e.MoonRaAtan2Rad = Atan2(t.cosEps * sinLam - t.sinEps * (t.sinBeta / t.cosBeta), cosLam);
     e.MoonRaRad = PlusTwoPiIfNegative(e.MoonRaAtan2Rad);
     e.MoonRaDeg = e.MoonRaRad * RadToDeg;
     e.MoonRaHours = e.MoonRaDeg / 15.0L;
-    e.MoonDecRad = std::asin(sinLam * sinEps * cosBeta + cosEps * sinBeta);
+    e.MoonDecRad = Asin(sinLam * t.sinEps * t.cosBeta + t.cosEps * t.sinBeta);
     e.MoonDecDeg = e.MoonDecRad * RadToDeg;
+    SinCos(e.MoonDecRad, t.sinDelta, t.cosDelta);
 }
 
-void ComputeSubEarthPoint(EphemerisRecord& e, long double sinI, long double cosI)
+void ComputeSubEarthPoint(EphemerisRecord& e, Shared& t)
 {
     e.Inclination = MoonEquatorInclination;
     e.SubEarthW = Wrap360(e.MoonLongitude - e.MoonNode);
-    const long double sinW = SinDeg(e.SubEarthW), cosW = CosDeg(e.SubEarthW);
-    const long double sinBeta = SinDeg(e.MoonLatitude), cosBeta = CosDeg(e.MoonLatitude);
-    e.SubEarthX = sinW * cosBeta * cosI - sinBeta * sinI;
-    e.SubEarthY = cosW * cosBeta;
-    e.SubEarthARad = std::atan2(e.SubEarthX, e.SubEarthY);
+    long double sinW, cosW;
+    SinCos(e.SubEarthW * DegToRad, sinW, cosW);
+    e.SubEarthX = sinW * t.cosBeta * t.cosI - t.sinBeta * t.sinI;
+    e.SubEarthY = cosW * t.cosBeta;
+    e.SubEarthARad = Atan2(e.SubEarthX, e.SubEarthY);
     e.SubEarthA = Reduce360(e.SubEarthARad * RadToDeg);
     if (e.SubEarthA < 0)
         e.SubEarthA += 360.0L;
     e.LibrationLongitude = e.SubEarthA - e.MoonArgLatitude;
-    e.SubEarthSinB = -sinW * cosBeta * sinI - sinBeta * cosI;
-    e.LibrationLatitudeRad = std::asin(e.SubEarthSinB);
+    e.SubEarthSinB = -sinW * t.cosBeta * t.sinI - t.sinBeta * t.cosI;
+    e.LibrationLatitudeRad = Asin(e.SubEarthSinB);
     e.LibrationLatitude = e.LibrationLatitudeRad * RadToDeg;
+    t.cosB = Cos(e.LibrationLatitudeRad);
 }
 
-void ComputeSubSolarPoint(EphemerisRecord& e, long double sinI, long double cosI)
+void ComputeSubSolarPoint(EphemerisRecord& e, const Shared& t)
 {
     e.SubSolarW = Wrap360(e.HelioLongitude - e.MoonNode);
-    const long double sinW = SinDeg(e.SubSolarW), cosW = CosDeg(e.SubSolarW);
-    const long double sinBeta = SinDeg(e.HelioLatitude), cosBeta = CosDeg(e.HelioLatitude);
-    e.SubSolarX = sinW * cosBeta * cosI - sinBeta * sinI;
+    long double sinW, cosW, sinBeta, cosBeta;
+    SinCos(e.SubSolarW * DegToRad, sinW, cosW);
+    SinCos(e.HelioLatitude * DegToRad, sinBeta, cosBeta);
+    e.SubSolarX = sinW * cosBeta * t.cosI - sinBeta * t.sinI;
     e.SubSolarY = cosW * cosBeta;
-    e.SubSolarARad = std::atan2(e.SubSolarX, e.SubSolarY);
+    e.SubSolarARad = Atan2(e.SubSolarX, e.SubSolarY);
     e.SubSolarA = Wrap360(e.SubSolarARad * RadToDeg);
     e.SubSolarLongitude = Reduce360(e.SubSolarA - e.MoonArgLatitude);
-    e.SubSolarSinB = -sinW * cosBeta * sinI - sinBeta * cosI;
-    e.SubSolarLatitudeRad = std::asin(e.SubSolarSinB);
+    e.SubSolarSinB = -sinW * cosBeta * t.sinI - sinBeta * t.cosI;
+    e.SubSolarLatitudeRad = Asin(e.SubSolarSinB);
     e.SubSolarLatitude = e.SubSolarLatitudeRad * RadToDeg;
 }
 
-void ComputeIllumination(EphemerisRecord& e)
+void ComputeIllumination(EphemerisRecord& e, const Shared& t)
 {
-    const long double u = CosDeg(e.MoonLatitude) * CosDeg(e.MoonLongitude - e.SunApparentLongitude);
+    const long double u = t.cosBeta * CosDeg(e.MoonLongitude - e.SunApparentLongitude);
     e.CosElongation = u;
     // At u = ±1 the quotient is ±infinity and the arctangent ±π/2: ψ is 0 or π.
-    e.PsiRad = Pi / 2.0L - std::atan(u / std::sqrt(1.0L - u * u));
-    e.IllumX = e.SunDistance * std::sin(e.PsiRad);
+    const long double sinPsi = std::sqrt(1.0L - u * u);
+    e.PsiRad = Pi / 2.0L - Atan(u / sinPsi);
+    e.IllumX = e.SunDistance * sinPsi; // sin(π/2 − atan(u / √(1 − u²))) = √(1 − u²)
     e.IllumY = e.MoonDistance - e.SunDistance * u;
-    e.PhaseAngleRad = std::atan2(e.IllumX, e.IllumY);
-    e.IlluminatedFraction = (1.0L + std::cos(e.PhaseAngleRad)) / 2.0L;
+    e.PhaseAngleRad = Atan2(e.IllumX, e.IllumY);
+    e.IlluminatedFraction = (1.0L + Cos(e.PhaseAngleRad)) / 2.0L;
 }
 
-void ComputeDisc(EphemerisRecord& e, long double latitudeRad, long double sinDelta,
-                 long double cosDelta)
+void ComputeDisc(EphemerisRecord& e, Shared& t, long double latitudeRad)
 {
-    const long double dAlpha = e.SunRaRad - e.MoonRaRad;
-    const long double sinDelta0 = std::sin(e.SunDecRad), cosDelta0 = std::cos(e.SunDecRad);
-    e.BrightLimbRad = std::atan2(cosDelta0 * std::sin(dAlpha),
-                                 sinDelta0 * cosDelta - cosDelta0 * sinDelta * std::cos(dAlpha));
+    long double sinDelta0, cosDelta0, sinDAlpha, cosDAlpha;
+    SinCos(e.SunDecRad, sinDelta0, cosDelta0);
+    SinCos(e.SunRaRad - e.MoonRaRad, sinDAlpha, cosDAlpha);
+    e.BrightLimbRad =
+        Atan2(cosDelta0 * sinDAlpha, sinDelta0 * t.cosDelta - cosDelta0 * t.sinDelta * cosDAlpha);
     e.BrightLimbPlusRad = PlusTwoPiIfNegative(e.BrightLimbRad);
 
     e.HourAngleRad = e.LstRad - e.MoonRaRad;
+    SinCos(e.HourAngleRad, t.sinH, t.cosH);
     // Single-argument arctangent: −π/2 … π/2. A zero denominator gives ±π/2.
-    e.ParallacticRad = std::atan(std::sin(e.HourAngleRad) / (std::tan(latitudeRad) * cosDelta -
-                                                             sinDelta * std::cos(e.HourAngleRad)));
+    e.ParallacticRad = Atan(t.sinH / (Tan(latitudeRad) * t.cosDelta - t.sinDelta * t.cosH));
 }
 
-void ComputeAxis(EphemerisRecord& e, long double sinI, long double cosI)
+void ComputeAxis(EphemerisRecord& e, const Shared& t)
 {
-    const long double sinEps = SinDeg(e.Obliquity), cosEps = CosDeg(e.Obliquity);
-    e.AxisX = sinI * SinDeg(e.MoonNode);
-    e.AxisY = sinI * CosDeg(e.MoonNode) * cosEps - cosI * sinEps;
-    e.AxisOmegaRad = std::atan(e.AxisX / e.AxisY);
+    long double sinNode, cosNode;
+    SinCos(e.MoonNode * DegToRad, sinNode, cosNode);
+    e.AxisX = t.sinI * sinNode;
+    e.AxisY = t.sinI * cosNode * t.cosEps - t.cosI * t.sinEps;
+    e.AxisOmegaRad = Atan(e.AxisX / e.AxisY);
     if (!(e.AxisY > 0))
         e.AxisOmegaRad += Pi;
-    e.AxisPaRad =
-        std::asin(std::sqrt(e.AxisX * e.AxisX + e.AxisY * e.AxisY) *
-                  std::cos(e.MoonRaAtan2Rad - e.AxisOmegaRad) / std::cos(e.LibrationLatitudeRad));
+    e.AxisPaRad = Asin(std::sqrt(e.AxisX * e.AxisX + e.AxisY * e.AxisY) *
+                       Cos(e.MoonRaAtan2Rad - e.AxisOmegaRad) / t.cosB);
 }
 
-void ComputeTopocentric(EphemerisRecord& e, long double latitudeRad, long double sinDelta,
-                        long double cosDelta)
+void ComputeTopocentric(EphemerisRecord& e, const Shared& t)
 {
-    const long double sinPhi = std::sin(latitudeRad), cosPhi = std::cos(latitudeRad);
-    const long double sinH = std::sin(e.HourAngleRad), cosH = std::cos(e.HourAngleRad);
-    e.TopoQRad = std::atan2(cosPhi * sinH, sinPhi * cosDelta - cosPhi * sinDelta * cosH);
+    e.TopoQRad = Atan2(t.cosPhi * t.sinH, t.sinPhi * t.cosDelta - t.cosPhi * t.sinDelta * t.cosH);
     e.TopoQPlusRad = PlusTwoPiIfNegative(e.TopoQRad);
     // Rounding may carry the cosine a hair past 1 with the Moon in the zenith.
-    e.ZenithRad = std::acos(std::clamp(sinDelta * sinPhi + cosDelta * cosPhi * cosH, -1.0L, 1.0L));
-    e.MoonParallaxRad = std::asin(EarthRadiusKm / (e.MoonDistance * DistanceUnitKm));
-    e.TopoParallax = (std::sin(e.ZenithRad) + 0.0084L * std::sin(2.0L * e.ZenithRad)) *
-                     (e.MoonParallaxRad * RadToDeg);
+    const long double cosZ =
+        std::clamp(t.sinDelta * t.sinPhi + t.cosDelta * t.cosPhi * t.cosH, -1.0L, 1.0L);
+    const long double sinZ = std::sqrt((1.0L - cosZ) * (1.0L + cosZ));
+    e.ZenithRad = Atan2(sinZ, cosZ);
+    e.MoonParallaxRad = Asin(EarthRadiusKm / (e.MoonDistance * DistanceUnitKm));
+    e.TopoParallax = (sinZ + 0.0084L * (2.0L * sinZ * cosZ)) * (e.MoonParallaxRad * RadToDeg);
 
-    const long double qMinusP = e.TopoQPlusRad - e.AxisPaRad;
-    e.TopoDeltaL = -e.TopoParallax * std::sin(qMinusP) / std::cos(e.LibrationLatitudeRad);
-    e.TopoDeltaB = e.TopoParallax * std::cos(qMinusP);
-    e.TopoDeltaP = e.TopoDeltaL * std::sin(e.LibrationLatitudeRad + e.TopoDeltaB * DegToRad) -
-                   e.TopoParallax * std::sin(e.TopoQPlusRad) * std::tan(e.MoonDecRad);
+    long double sinQP, cosQP;
+    SinCos(e.TopoQPlusRad - e.AxisPaRad, sinQP, cosQP);
+    e.TopoDeltaL = -e.TopoParallax * sinQP / t.cosB;
+    e.TopoDeltaB = e.TopoParallax * cosQP;
+    e.TopoDeltaP = e.TopoDeltaL * Sin(e.LibrationLatitudeRad + e.TopoDeltaB * DegToRad) -
+                   e.TopoParallax * Sin(e.TopoQPlusRad) * (t.sinDelta / t.cosDelta);
 
     e.TopoLibrationLatitude = e.LibrationLatitude + e.TopoDeltaB;
     e.TopoLibrationLongitude = e.LibrationLongitude + e.TopoDeltaL;
@@ -240,8 +282,17 @@ void ComputeNumericalResults(EphemerisRecord& e)
 
 long double Reduce360(long double x)
 {
-    const long double whole = std::trunc(x);
-    return std::fmod(whole, 360.0L) + (x - whole);
+    if (!(std::fabs(x) < IntegerLimit))
+        return std::fmod(x, 360.0L);
+    const int64_t whole = TruncToInt64(x);
+    return static_cast<long double>(whole % 360) + (x - static_cast<long double>(whole));
+}
+
+long double Wrap360(long double x)
+{
+    if (x < 0)
+        x += 360.0L;
+    return Reduce360(x);
 }
 
 long double SunColongitude(long double subSolarLongitude)
@@ -266,31 +317,27 @@ bool TerminatorIsSunrise(long double colongitude)
     return colongitude < 90.0L || colongitude > 270.0L;
 }
 
-long double Wrap360(long double x)
-{
-    if (x < 0)
-        x += 360.0L;
-    return Reduce360(x);
-}
-
 void ComputeOwnEphemeris(AppState& state)
 {
-    static const long double sinI = SinDeg(MoonEquatorInclination);
-    static const long double cosI = CosDeg(MoonEquatorInclination);
-
     EphemerisRecord& e = state.Ephemeris;
-    ComputeTime(state, e);
-    ComputeSun(e);
-    ComputeMoon(e);
+    static const long double sinI = Sin(MoonEquatorInclination * DegToRad);
+    static const long double cosI = Cos(MoonEquatorInclination * DegToRad);
+    Shared t{};
+    t.sinI = sinI;
+    t.cosI = cosI;
+    SinCos(state.ObserverLatitudeRad, t.sinPhi, t.cosPhi);
 
-    const long double sinDelta = std::sin(e.MoonDecRad), cosDelta = std::cos(e.MoonDecRad);
-    const long double phi = state.ObserverLatitudeRad;
-    ComputeSubEarthPoint(e, sinI, cosI);
-    ComputeSubSolarPoint(e, sinI, cosI);
-    ComputeIllumination(e);
-    ComputeDisc(e, phi, sinDelta, cosDelta);
-    ComputeAxis(e, sinI, cosI);
-    ComputeTopocentric(e, phi, sinDelta, cosDelta);
+    ComputeTime(state, e);
+    long double sinM = 0;
+    long double cosM = 0;
+    ComputeSun(e, t, sinM, cosM);
+    ComputeMoon(e, t, sinM, cosM);
+    ComputeSubEarthPoint(e, t);
+    ComputeSubSolarPoint(e, t);
+    ComputeIllumination(e, t);
+    ComputeDisc(e, t, state.ObserverLatitudeRad);
+    ComputeAxis(e, t);
+    ComputeTopocentric(e, t);
     ComputeNumericalResults(e);
 
     state.TopoLibrationLatitude = e.TopoLibrationLatitude;
