@@ -1,0 +1,8 @@
+#include "VarMoon.h"
+
+namespace pellor
+{
+
+CalcContext gCalc{};
+
+} // namespace pellor
