@@ -82,6 +82,14 @@ long double SignedDegrees(int32_t deg, int32_t min, int32_t sec, const QString& 
     return v;
 }
 
+// Numbers of the database are written with a point and no group separators.
+QLocale NumberLocale()
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    return c;
+}
+
 QString NumberProblem(int row, const QString& what, const QString& text)
 {
     return QStringLiteral("Row %1 of the Data Base cannot be used: the %2 \"%3\" is not a valid "
@@ -99,7 +107,7 @@ bool ReadReal(const GridModel& grid, int col, int row, long double& out)
         return true;
     }
     bool ok = false;
-    const double v = QLocale::c().toDouble(text, &ok);
+    const double v = NumberLocale().toDouble(text, &ok);
     if (!ok || !std::isfinite(v))
         return false;
     out = v;
@@ -115,7 +123,7 @@ bool ReadWhole(const GridModel& grid, int col, int row, int lo, int hi, int32_t&
         return true;
     }
     bool ok = false;
-    const double v = QLocale::c().toDouble(text, &ok);
+    const double v = NumberLocale().toDouble(text, &ok);
     if (!ok || v != std::trunc(v) || v < lo || v > hi)
         return false;
     out = int32_t(v);
