@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSysInfo>
 #include <algorithm>
 #include <cfloat>
@@ -12,6 +11,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "AtomicFile.h"
 #include "FileLookup.h"
 #include "MessageBoxes.h"
 #include "TextCodec.h"
@@ -1279,16 +1279,8 @@ GridFileResult SaveGridToIni(const GridModel& grid, const QString& fileName)
         result.message = QStringLiteral("Cannot save \"%1\": %2").arg(fileName, reason);
         return result;
     };
-    const QByteArray bytes = GridToIniBytes(grid);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!WriteFileAtomically(path, GridToIniBytes(grid), reason))
         return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
     return result;
 }

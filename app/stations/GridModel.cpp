@@ -195,7 +195,10 @@ bool GridModel::CellIsEmpty(int col, int row) const
     const GridCell* cell = Cell(col, row);
     if (!cell)
         return true;
-    return cell->Value.IsEmpty() && cell->Formula.isEmpty() &&
+    // A text cleared to nothing frees the cell as well as removing the value.
+    const bool noValue =
+        cell->Value.IsEmpty() || (cell->Value.IsText() && cell->Value.Text.isEmpty());
+    return noValue && cell->Formula.isEmpty() &&
            !cell->Settings.contains(QStringLiteral("Graphic"));
 }
 

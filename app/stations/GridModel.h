@@ -109,7 +109,7 @@ public:
     bool SetValue(int col, int row, const GridValue& value);
     bool SetText(int col, int row, const QString& text);
     bool SetNumber(int col, int row, double value, uint16_t type = GridVarType::Double);
-    // A cell without value, formula and picture counts as empty.
+    // A cell without value (or with an empty text), formula and picture counts as empty.
     bool CellIsEmpty(int col, int row) const;
     void ClearCell(int col, int row);
 
