@@ -2,9 +2,11 @@
 
 #include "WorkingDirFixture.h"
 
+#include "QStringPrinter.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace

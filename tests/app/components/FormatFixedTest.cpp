@@ -1,5 +1,7 @@
 #include "FormatFixed.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 

@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 namespace

@@ -5,10 +5,12 @@
 #include "MessageBoxes.h"
 #include "SetupRecord.h"
 
+#include "../components/QStringPrinter.h"
 #include <QDir>
 #include <QRandomGenerator>
 #include <cmath>
 #include <csignal>
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
