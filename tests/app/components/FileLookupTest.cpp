@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -33,13 +34,17 @@ TEST_F(FileLookup, PrefersTheExactName)
     EXPECT_EQ(QFileInfo(FindExistingFile("tavrel.dat")).fileName(), "tavrel.dat");
 }
 
-TEST_F(FileLookup, DirectoriesAndMissingNamesGiveNothing)
+TEST_F(FileLookup, DirectoriesPipesAndMissingNamesGiveNothing)
 {
     ASSERT_TRUE(QDir::current().mkdir("Tavrel.DAT"));
     EXPECT_TRUE(FindExistingFile("Tavrel.DAT").isEmpty());
     EXPECT_TRUE(FindExistingFile("tavrel.dat").isEmpty());
     EXPECT_TRUE(FindExistingFile("Other.ini").isEmpty());
     EXPECT_TRUE(FindExistingFile("").isEmpty());
+    // A pipe would block whoever opens it.
+    ASSERT_EQ(mkfifo("TAVRELS.INI", 0600), 0);
+    EXPECT_TRUE(FindExistingFile("TavrelS.ini").isEmpty());
+    EXPECT_TRUE(FindExistingFile("TAVRELS.INI").isEmpty());
 }
 
 TEST_F(FileLookup, LooksInTheCurrentDirectoryAtTheMomentOfTheCall)
