@@ -254,10 +254,10 @@ StationRowRead ReadStationRow(const GridModel& grid, int row)
     return result;
 }
 
-StationRow StationFromState(const AppState& state, StationSide side)
+StationRow StationFromState(const AppState& state, Station side)
 {
     StationRow s;
-    if (side == StationSide::Home) {
+    if (side == Station::Home) {
         s.Location = state.HomeLocation;
         s.CallSign = state.HomeCallSign;
         s.UtcOffset = state.HomeUtcOffset;
@@ -330,13 +330,13 @@ AddStationResult AddStationToUserArea(GridModel& grid, const StationRow& station
     return result;
 }
 
-void TakeStation(AppState& state, const StationRow& s, StationSide side)
+void TakeStation(AppState& state, const StationRow& s, Station side)
 {
     const long double lat =
         SignedDegrees(s.LatDeg, s.LatMin, s.LatSec, s.LatHemisphere, QLatin1Char('S'));
     const long double lon =
         SignedDegrees(s.LongDeg, s.LongMin, s.LongSec, s.LongHemisphere, QLatin1Char('W'));
-    if (side == StationSide::Home) {
+    if (side == Station::Home) {
         state.HomeLocation = s.Location.left(kLocationMax);
         state.HomeCallSign = s.CallSign.left(kCallSignMax);
         state.HomeUtcOffset = s.UtcOffset;
@@ -372,7 +372,7 @@ void TakeStation(AppState& state, const StationRow& s, StationSide side)
     }
 }
 
-TakeResult SelectStationFromRow(AppState& state, const GridModel& grid, int row, StationSide side)
+TakeResult SelectStationFromRow(AppState& state, const GridModel& grid, int row, Station side)
 {
     TakeResult result;
     const StationRowRead read = ReadStationRow(grid, row);

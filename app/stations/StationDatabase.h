@@ -5,6 +5,7 @@
 
 #include "AppState.h"
 #include "GridModel.h"
+#include "StationFields.h"
 
 // The station database as data: the row layout of a station, the protected
 // shipped list and the user area, the fast find, and taking a row as the home
@@ -43,8 +44,6 @@ inline const QString GridIndexOutOfRangeMessage = QStringLiteral("Grid index out
 inline const QString DatabaseContactAddress = QStringLiteral("stations@tavrel.invalid");
 // Shown when a protected row is to be edited or deleted.
 QString ProtectedRowMessage();
-
-enum class StationSide { Home, Dx };
 
 // Editing is allowed in the user area only.
 inline bool RowIsEditable(int row)
@@ -94,7 +93,7 @@ StationRowRead ReadStationRow(const GridModel& grid, int row);
 
 // The station of `state` as the set-up window stores it: for the home station
 // the locator shown (GridSquareWork), for the Dx station DxGridSquare.
-StationRow StationFromState(const AppState& state, StationSide side);
+StationRow StationFromState(const AppState& state, Station side);
 
 // Writes a station into `row`: texts, UTC offset and height as numbers, the
 // companions as texts of integers. An empty text is stored as an empty cell.
@@ -112,7 +111,7 @@ AddStationResult AddStationToUserArea(GridModel& grid, const StationRow& station
 // companions and hemisphere letters, and the signed position rebuilt from the
 // companions ("S" / "s" and "W" / "w" negative). Taking a Dx station also
 // puts it in use (ShowStationB).
-void TakeStation(AppState& state, const StationRow& station, StationSide side);
+void TakeStation(AppState& state, const StationRow& station, Station side);
 
 enum class TakeStatus { Taken, NothingTaken, Refused };
 struct TakeResult {
@@ -122,7 +121,7 @@ struct TakeResult {
 // "Select as Dx Station" / "Select as Home Station" on `row`: row 0 (the
 // titles) or a row outside the grid takes nothing; a row that cannot be read
 // is refused with its message and leaves `state` unchanged.
-TakeResult SelectStationFromRow(AppState& state, const GridModel& grid, int row, StationSide side);
+TakeResult SelectStationFromRow(AppState& state, const GridModel& grid, int row, Station side);
 
 // The set-up window's "Add this New Station": the Dx hemisphere letters are
 // taken from what its two buttons show and the Dx position is rebuilt from the

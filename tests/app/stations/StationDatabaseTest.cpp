@@ -221,7 +221,7 @@ TEST(StationDatabaseTest, TakingARowSetsTheStationAndItsSignedPosition)
 
         AppState dx;
         dx.ShowStationB = 0; // "Stn A only" chosen before
-        ASSERT_EQ(SelectStationFromRow(dx, grid, FirstUserRow, StationSide::Dx).Status,
+        ASSERT_EQ(SelectStationFromRow(dx, grid, FirstUserRow, Station::Dx).Status,
                   TakeStatus::Taken);
         EXPECT_NEAR(double(dx.DxLatitude), c.lat, 1e-9) << c.latLetter;
         EXPECT_NEAR(double(dx.DxLongitude), c.lon, 1e-9) << c.longLetter;
@@ -232,7 +232,7 @@ TEST(StationDatabaseTest, TakingARowSetsTheStationAndItsSignedPosition)
         EXPECT_EQ(dx.ShowStationB, 1);
 
         AppState home;
-        ASSERT_EQ(SelectStationFromRow(home, grid, FirstUserRow, StationSide::Home).Status,
+        ASSERT_EQ(SelectStationFromRow(home, grid, FirstUserRow, Station::Home).Status,
                   TakeStatus::Taken);
         EXPECT_NEAR(double(home.HomeLatitude), c.lat, 1e-9);
         EXPECT_NEAR(double(home.HomeLongitude), c.lon, 1e-9);
@@ -264,7 +264,7 @@ TEST(StationDatabaseTest, UnreadableRowsAreRefusedAndChangeNothing)
         grid.SetText(c.col, FirstUserRow, QString::fromLatin1(c.text));
         AppState state;
         state.DxCallSign = QStringLiteral("KEEP");
-        const TakeResult taken = SelectStationFromRow(state, grid, FirstUserRow, StationSide::Dx);
+        const TakeResult taken = SelectStationFromRow(state, grid, FirstUserRow, Station::Dx);
         EXPECT_EQ(taken.Status, TakeStatus::Refused) << c.text;
         EXPECT_TRUE(taken.Message.contains(QString::fromLatin1(c.mention))) << c.text;
         EXPECT_TRUE(taken.Message.contains(QString::fromLatin1(c.text))) << c.text;
@@ -278,18 +278,18 @@ TEST(StationDatabaseTest, UnreadableRowsAreRefusedAndChangeNothing)
     pole.LatMin = 30;
     ASSERT_TRUE(WriteStationRow(grid, FirstUserRow, pole).isEmpty());
     AppState state;
-    EXPECT_EQ(SelectStationFromRow(state, grid, FirstUserRow, StationSide::Home).Status,
+    EXPECT_EQ(SelectStationFromRow(state, grid, FirstUserRow, Station::Home).Status,
               TakeStatus::Refused);
 
     // The title row and rows outside the grid take nothing and say nothing;
     // an empty row says so.
     for (int row : {0, -1, FirstUserRow + 1}) {
-        const TakeResult none = SelectStationFromRow(state, grid, row, StationSide::Dx);
+        const TakeResult none = SelectStationFromRow(state, grid, row, Station::Dx);
         EXPECT_EQ(none.Status, TakeStatus::NothingTaken) << row;
         EXPECT_TRUE(none.Message.isEmpty()) << row;
     }
     grid.SetSize(C::Count, FirstUserRow + 2);
-    EXPECT_EQ(SelectStationFromRow(state, grid, FirstUserRow + 1, StationSide::Dx).Status,
+    EXPECT_EQ(SelectStationFromRow(state, grid, FirstUserRow + 1, Station::Dx).Status,
               TakeStatus::Refused);
     EXPECT_EQ(state.ShowStationB, 0);
 }
