@@ -192,15 +192,15 @@ struct ObserverXZ {
     double x, z; // metres: distance from the axis, height above the equator plane
 };
 
+// The station at sea level on the WGS 84 ellipsoid at its (geodetic) latitude.
+// The Earth is symmetric about the equator: x is even in the latitude, z odd.
 ObserverXZ Observer(double phi)
 {
-    const double phiDeg = Degrees(phi);
-    ObserverXZ o;
-    o.x = 6378150.0 * std::cos(phi) + (-470.28 + 95.529 * phiDeg + 4.3823 * phiDeg * phiDeg -
-                                       0.0608 * phiDeg * phiDeg * phiDeg);
-    o.z = 6356768.337 * std::sin(phi) +
-          (671.12 - 969.19 * phiDeg + 12.343 * phiDeg * phiDeg - 0.0471 * phiDeg * phiDeg * phiDeg);
-    return o;
+    const double a = 6378137.0;         // equatorial radius, m
+    const double e2 = 0.00669437999014; // first eccentricity squared
+    const double sinPhi = std::sin(phi);
+    const double n = a / std::sqrt(1.0 - e2 * sinPhi * sinPhi); // prime vertical radius
+    return ObserverXZ{n * std::cos(phi), n * (1.0 - e2) * sinPhi};
 }
 
 } // namespace

@@ -160,8 +160,8 @@ PELLOR_API double GetDecTopo(void);
  *           2. Range rate from the topocentric distance one minute before, at
  *              and one minute after the instant; the middle distance is
  *              stored for GetDistance, GetDB and GetAngularDiam.
- *           3. The observer's geocentric position is a function of the
- *              latitude alone (sea level).
+ *           3. The observer is on the WGS 84 ellipsoid at the station's
+ *              latitude, at sea level (the height is not used).
  * Reference: a short lunar series counted from J2000.0 (57 terms in
  *           longitude, 38 in latitude, 29 in distance; arcseconds and Earth
  *           radii), with its own sidereal time.

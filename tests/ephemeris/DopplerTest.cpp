@@ -135,3 +135,85 @@ TEST(GetDoppler, SetsTheEchoDistanceForItsReaders)
     EXPECT_LT(nearest, 360000.0);
     EXPECT_GT(farthest, 404000.0);
 }
+
+namespace
+{
+
+double DistanceAt(const Call& c)
+{
+    Load(c);
+    GetDoppler();
+    return GetDistance();
+}
+
+// For a station and its antipode, |M - O|^2 + |M + O|^2 = 2 |M|^2 + 2 |O|^2:
+// the Moon's geocentric distance M is the same for every station at one
+// instant, so pair sums compare the stations' distances |O| from the Earth's
+// centre, here against the equator's 6378137 m (result in metres).
+double ObserverRadius(double latitude, const Call& instant)
+{
+    auto pairSumKm2 = [&](double lat) {
+        Call here = instant, antipode = instant;
+        here.latitudeDeg = lat;
+        antipode.latitudeDeg = -lat;
+        antipode.longitudeDeg = instant.longitudeDeg + 180.0;
+        const double a = DistanceAt(here), b = DistanceAt(antipode);
+        return a * a + b * b;
+    };
+    const double equatorKm = 6378.137;
+    const double radiusKm2 = equatorKm * equatorKm + (pairSumKm2(latitude) - pairSumKm2(0.0)) / 2.0;
+    return std::sqrt(radiusKm2) * 1000.0;
+}
+
+} // namespace
+
+TEST(GetDoppler, ObserverOnTheEllipsoid)
+{
+    // Geocentric radius of the WGS 84 ellipsoid at each geodetic latitude;
+    // stations mirrored about the equator are as far from the centre.
+    struct RadiusCase {
+        double latitude, radiusM;
+    };
+    const RadiusCase cases[] = {
+        {90.0, 6356752.3142},  {-90.0, 6356752.3142}, {60.0, 6362132.2244},
+        {-60.0, 6362132.2244}, {45.0, 6367489.5439},  {-45.0, 6367489.5439},
+        {30.0, 6372824.4203},  {-30.0, 6372824.4203}, {0.0, 6378137.0},
+    };
+    const Call instants[] = {
+        {2024, 1, 22, 18, 0, 0, 0.0, 0.0, 20.0, 0, 0, 1296.0},
+        {1995, 8, 3, 2, 17, 0, 0.0, 0.0, -110.0, 0, 0, 1296.0},
+        {2040, 12, 24, 11, 45, 0, 0.0, 0.0, 75.0, 0, 0, 1296.0},
+    };
+    for (const Call& instant : instants) {
+        for (const RadiusCase& c : cases) {
+            EXPECT_NEAR(ObserverRadius(c.latitude, instant), c.radiusM, 0.01)
+                << "latitude " << c.latitude << ", " << instant.year;
+        }
+    }
+}
+
+TEST(GetDoppler, MirroredStationsAreMirroredObservers)
+{
+    // Turning a station half way round the axis flips the Moon's x across
+    // it: |M - O|^2 changes by 4 x Xo. Equal changes at +lat and -lat mean
+    // equal distances from the axis; with the equal radii above, the heights
+    // above the equator plane are equal and opposite.
+    const Call instants[] = {
+        {2024, 1, 22, 18, 0, 0, 0.0, 0.0, 20.0, 0, 0, 1296.0},
+        {2031, 6, 5, 7, 30, 0, 0.0, 0.0, -45.0, 0, 0, 1296.0},
+    };
+    for (const Call& instant : instants) {
+        for (double lat : {15.0, 37.5, 52.0, 75.0}) {
+            auto halfTurnChange = [&](double latitude) {
+                Call here = instant, opposite = instant;
+                here.latitudeDeg = opposite.latitudeDeg = latitude;
+                opposite.longitudeDeg = instant.longitudeDeg + 180.0;
+                const double a = DistanceAt(here), b = DistanceAt(opposite);
+                return a * a - b * b;
+            };
+            const double north = halfTurnChange(lat), south = halfTurnChange(-lat);
+            ASSERT_GT(std::fabs(north), 1e6); // km^2: the geometry is not degenerate
+            EXPECT_NEAR(north, south, 1e-4) << lat;
+        }
+    }
+}
