@@ -51,29 +51,36 @@ QString DateTimeText(const DecodedDateTime& t)
         .arg(t.Second, 2, 10, QLatin1Char('0'));
 }
 
-LiveDisplayTexts LiveTick(AppState& state)
+const LiveSkyCalls& LibrarySkyCalls()
+{
+    static const LiveSkyCalls calls{::DataToDLL, ::GetRtAscHHMMSS, ::GetDecTopo,  ::GetAzimuth,
+                                    ::GetGHA,    ::GetElevation,   ::GetLibration};
+    return calls;
+}
+
+LiveDisplayTexts LiveTick(AppState& state, const LiveSkyCalls& sky)
 {
     LiveDisplayTexts out;
     state.LiveUtc = CurrentUtc(state);
     StoreDecoded(state, DecodeDateTime(state.LiveUtc));
     out.UtcLine = QStringLiteral("UTC ... ") + DateTimeText(DecodeDateTime(state.LiveUtc));
 
-    DataToDLL(state.LiveYear, state.LiveMonth, state.LiveDay, state.LiveHour, state.LiveMinute,
-              state.LiveSecond, double(state.HomeHeightM), double(state.HomeLatitude),
-              double(state.HomeLongitude), state.RefractionFlag, state.TargetIsSun,
-              double(state.FrequencyMHz));
+    sky.DataToDLL(state.LiveYear, state.LiveMonth, state.LiveDay, state.LiveHour, state.LiveMinute,
+                  state.LiveSecond, double(state.HomeHeightM), double(state.HomeLatitude),
+                  double(state.HomeLongitude), state.RefractionFlag, state.TargetIsSun,
+                  double(state.FrequencyMHz));
 
     unsigned char ra[256] = {};
-    GetRtAscHHMMSS(ra);
+    sky.GetRtAscHHMMSS(ra);
     out.RightAscension = (QStringLiteral("R.A. ") + ShortStringText(ra).left(8)).left(13);
-    out.Declination = QStringLiteral("Dec ") + FormatFixed(GetDecTopo(), 6, 2) + Degree;
-    out.Azimuth = QStringLiteral("Az ") + FormatFixed(GetAzimuth(), 6, 2) + Degree;
-    out.HourAngle = QStringLiteral("GHA ") + FormatFixed(GetGHA(), 5, 2) + Degree;
-    const double elevation = GetElevation();
+    out.Declination = QStringLiteral("Dec ") + FormatFixed(sky.GetDecTopo(), 6, 2) + Degree;
+    out.Azimuth = QStringLiteral("Az ") + FormatFixed(sky.GetAzimuth(), 6, 2) + Degree;
+    out.HourAngle = QStringLiteral("GHA ") + FormatFixed(sky.GetGHA(), 5, 2) + Degree;
+    const double elevation = sky.GetElevation();
     out.Elevation = QStringLiteral("El ") + FormatFixed(elevation, 5, 2) + Degree;
     if (elevation > 0 && state.TargetIsSun == 0)
         out.LibrationLine = QStringLiteral("Current Libration ... ") +
-                            FormatFixed(GetLibration(), 15, 0) + QStringLiteral(" Hz");
+                            FormatFixed(sky.GetLibration(), 15, 0) + QStringLiteral(" Hz");
     else
         out.LibrationLine = QStringLiteral("Moon is below Home horizon");
 
