@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 
+#include <cmath>
 #include <cstdio>
 
 namespace
@@ -22,8 +23,7 @@ class StderrMessages : public MessageBoxes
 {
 public:
     explicit StderrMessages(QString command) : command_(std::move(command)) {}
-    Answer Show(Kind, Buttons buttons, const QString& title, const QString& text,
-                QPoint) override
+    Answer Show(Kind, Buttons buttons, const QString& title, const QString& text, QPoint) override
     {
         QString line = QStringLiteral("tavrel-cli %1: %2").arg(command_, QString(SetupFileName));
         if (!title.isEmpty())
@@ -71,9 +71,11 @@ void AddStationOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
         {"date", "Calculation date, UTC (default: today).", "YYYY-MM-DD"},
-        {"band", "Band by its frequency in GHz: 0.432, 1.3, 2.3, 3.4, 5.7, 10.4, 24, 47, 78 or 122.",
+        {"band",
+         "Band by its frequency in GHz: 0.432, 1.3, 2.3, 3.4, 5.7, 10.4, 24, 47, 78 or 122.",
          "GHZ"},
-        {"home", "Home station: latitude, longitude (degrees, north and east positive), height (m).",
+        {"home",
+         "Home station: latitude, longitude (degrees, north and east positive), height (m).",
          "LAT,LON,HEIGHT"},
         {"dx", "Dx station: latitude, longitude, height.", "LAT,LON,HEIGHT"},
         {"station-a-only", "Use the home station only (\"Stn A only\")."},
@@ -158,7 +160,8 @@ bool PrepareState(AppState& s, const QCommandLineParser& parser, const QString& 
     if (parser.isSet("second")) {
         const auto second = ParseNumber(parser.value("second"), 0, 59, error);
         if (!second || *second != static_cast<int>(*second)) {
-            UsageError(command, "--second: " + (second ? QStringLiteral("not a whole second") : error));
+            UsageError(command,
+                       "--second: " + (second ? QStringLiteral("not a whole second") : error));
             return false;
         }
         s.LiveSecond = static_cast<uint16_t>(*second);
@@ -174,8 +177,9 @@ bool PrepareState(AppState& s, const QCommandLineParser& parser, const QString& 
         s.RefractionFlag = v == QLatin1String("1") ? 1 : 0;
     }
     // A station read from a damaged file may hold no number at all.
-    for (long double v : {s.HomeLatitude, s.HomeLongitude, s.HomeHeightM, s.DxLatitude,
-                          s.DxLongitude, s.DxHeightM, s.FrequencyGHz}) {
+    const bool dx = s.StationAOnly == 0;
+    for (long double v : {s.HomeLatitude, s.HomeLongitude, s.HomeHeightM, dx ? s.DxLatitude : 0,
+                          dx ? s.DxLongitude : 0, dx ? s.DxHeightM : 0, s.FrequencyGHz}) {
         if (!std::isfinite(v)) {
             UsageError(command, QStringLiteral("the stations or the band of %1 hold no number; "
                                                "give them with --home, --dx and --band")
@@ -189,14 +193,15 @@ bool PrepareState(AppState& s, const QCommandLineParser& parser, const QString& 
 QString StateSummary(const AppState& s)
 {
     const int band = BandIndexForFrequency(s.FrequencyGHz);
-    QString out = QStringLiteral("Date %1/%2/%3  Band %4\n")
-                      .arg(s.CalcDay)
-                      .arg(s.CalcMonth)
-                      .arg(s.CalcYear)
-                      .arg(band >= 0 ? QString::fromLatin1(Bands[band].Caption)
-                                     : QStringLiteral("none"));
-    out += QStringLiteral("Home %1 %2 %3 m\n")
-               .arg(Angle(s.HomeLatitude), Angle(s.HomeLongitude), FormatFixed(s.HomeHeightM, 10, 0));
+    QString out =
+        QStringLiteral("Date %1/%2/%3  Band %4\n")
+            .arg(s.CalcDay)
+            .arg(s.CalcMonth)
+            .arg(s.CalcYear)
+            .arg(band >= 0 ? QString::fromLatin1(Bands[band].Caption) : QStringLiteral("none"));
+    out +=
+        QStringLiteral("Home %1 %2 %3 m\n")
+            .arg(Angle(s.HomeLatitude), Angle(s.HomeLongitude), FormatFixed(s.HomeHeightM, 10, 0));
     if (s.StationAOnly == 0)
         out += QStringLiteral("Dx   %1 %2 %3 m\n")
                    .arg(Angle(s.DxLatitude), Angle(s.DxLongitude), FormatFixed(s.DxHeightM, 10, 0));
