@@ -20,3 +20,5 @@ std::span<const CliCommand> CliCommandTable();
 
 int RunEphemerisCommand(const QStringList& arguments);
 int RunAntennaCommand(const QStringList& arguments);
+int RunSetupCommand(const QStringList& arguments);
+int RunStationsCommand(const QStringList& arguments);

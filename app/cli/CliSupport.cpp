@@ -89,7 +89,7 @@ std::optional<CliTime> ParseTime(const QString& text, QString& error)
         const CliTime time{m.captured(1).toInt(), m.captured(2).toInt()};
         if (time.Hour <= 23 && time.Minute <= 59)
             return time;
-        error = QStringLiteral("'%1' is not a time of day (00:00 … 23:59)").arg(text);
+        error = QStringLiteral("'%1' is not a time of day (00:00 to 23:59)").arg(text);
         return std::nullopt;
     }
     error = QStringLiteral("'%1' is not a time of the form HH:MM").arg(text);

@@ -85,8 +85,8 @@ int RunEphemerisCommand(const QStringList& arguments)
     parser.addOptions({
         {"date", "UTC date of the calculation.", "YYYY-MM-DD"},
         {"time", "UTC time of the calculation.", "HH:MM"},
-        {"lon", "Observer longitude in degrees, east positive (-180 … 180).", "DEG"},
-        {"lat", "Observer latitude in degrees, north positive (-90 … 90).", "DEG"},
+        {"lon", "Observer longitude in degrees, east positive (-180 to 180).", "DEG"},
+        {"lat", "Observer latitude in degrees, north positive (-90 to 90).", "DEG"},
         {"json", "Write JSON instead of aligned text."},
     });
     if (!ParseArguments(parser, arguments, Command))
