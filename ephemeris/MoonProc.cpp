@@ -3,6 +3,7 @@
 #include "AstroMath.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace pellor
 {
@@ -172,6 +173,38 @@ inline double Eccentricity(const SeriesTerm& t, const Elements& el)
     return t.ePower == 0 ? 1.0 : (t.ePower == 1 ? el.E : el.E2);
 }
 
+constexpr int kLongitudeCount = int(std::size(kLongitudeTerms));
+constexpr int kParallaxCount = int(std::size(kParallaxTerms));
+
+// Most parallax arguments are longitude arguments too (or their negatives,
+// whose cosine is the same): the cosine is taken together with the sine.
+// Index of that longitude term for each parallax term, -1 if none.
+struct ParallaxTwins {
+    int longitudeIndex[kParallaxCount];
+    bool longitudeNeedsCos[kLongitudeCount];
+};
+
+constexpr ParallaxTwins FindParallaxTwins()
+{
+    ParallaxTwins twins{};
+    for (int p = 0; p < kParallaxCount; ++p) {
+        const SeriesTerm& pt = kParallaxTerms[p];
+        twins.longitudeIndex[p] = -1;
+        for (int l = 0; l < kLongitudeCount && twins.longitudeIndex[p] < 0; ++l) {
+            const SeriesTerm& lt = kLongitudeTerms[l];
+            const bool same = lt.d == pt.d && lt.m == pt.m && lt.mp == pt.mp && lt.f == pt.f;
+            const bool negated = lt.d == -pt.d && lt.m == -pt.m && lt.mp == -pt.mp && lt.f == -pt.f;
+            if (same || negated) {
+                twins.longitudeIndex[p] = l;
+                twins.longitudeNeedsCos[l] = true;
+            }
+        }
+    }
+    return twins;
+}
+
+constexpr ParallaxTwins kTwins = FindParallaxTwins();
+
 } // namespace
 
 MoonSeriesResult MoonSeries(double d)
@@ -208,15 +241,25 @@ MoonSeriesResult MoonSeries(double d)
     el.Mp = Radians(Mp);
     el.F = Radians(F);
 
+    double longitudeCos[kLongitudeCount];
     double sumLongitude = 0.0;
-    for (const SeriesTerm& t : kLongitudeTerms)
-        sumLongitude += t.coef * Eccentricity(t, el) * std::sin(Argument(t, el));
+    for (int i = 0; i < kLongitudeCount; ++i) {
+        const SeriesTerm& t = kLongitudeTerms[i];
+        const double arg = Argument(t, el);
+        sumLongitude += t.coef * Eccentricity(t, el) * std::sin(arg);
+        if (kTwins.longitudeNeedsCos[i])
+            longitudeCos[i] = std::cos(arg);
+    }
     double sumLatitude = 0.0;
     for (const SeriesTerm& t : kLatitudeTerms)
         sumLatitude += t.coef * Eccentricity(t, el) * std::sin(Argument(t, el));
     double parallax = 0.950724;
-    for (const SeriesTerm& t : kParallaxTerms)
-        parallax += t.coef * Eccentricity(t, el) * std::cos(Argument(t, el));
+    for (int i = 0; i < kParallaxCount; ++i) {
+        const SeriesTerm& t = kParallaxTerms[i];
+        const int twin = kTwins.longitudeIndex[i];
+        const double c = twin >= 0 ? longitudeCos[twin] : std::cos(Argument(t, el));
+        parallax += t.coef * Eccentricity(t, el) * c;
+    }
 
     MoonSeriesResult r;
     double longitude = Radians(Lp) + Radians(sumLongitude);
