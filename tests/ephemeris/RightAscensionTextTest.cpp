@@ -36,6 +36,7 @@ TEST(GetRtAscHHMMSS, WritesHoursMinutesSeconds)
         const char* text;
     };
     const Call near0h{2024, 1, 16, 4, 0, 0, 0.0, 20.0, 0.0, 0, 0, 144.0};
+    const Call near24h{2024, 1, 16, 2, 30, 0, 0.0, 20.0, 0.0, 0, 0, 144.0};
     const Call near5h30{2024, 1, 22, 8, 0, 0, 0.0, 20.0, 0.0, 0, 0, 144.0};
     const Call near10h{2024, 1, 27, 10, 30, 0, 0.0, 20.0, 0.0, 0, 0, 144.0};
     const Call near12h{2024, 1, 3, 9, 30, 0, 0.0, 20.0, 0.0, 0, 0, 144.0};
@@ -48,6 +49,7 @@ TEST(GetRtAscHHMMSS, WritesHoursMinutesSeconds)
         {"just after 0 h", near0h, 0.0001, "00:00:00"},
         {"below 0 h is the previous day's late evening", near0h, -0.001, "23:59:56"},
         {"just below 0 h carries round to midnight", near0h, -0.0001, "00:00:00"},
+        {"past 24 h is the next day's early morning", near24h, 24.001, "00:00:04"},
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.what);
