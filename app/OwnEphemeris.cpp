@@ -188,7 +188,7 @@ void ComputeSubEarthPoint(EphemerisRecord& e, Shared& t)
     e.SubEarthSinB = -sinW * t.cosBeta * t.sinI - t.sinBeta * t.cosI;
     e.LibrationLatitudeRad = Asin(e.SubEarthSinB);
     e.LibrationLatitude = e.LibrationLatitudeRad * RadToDeg;
-    t.cosB = Cos(e.LibrationLatitudeRad);
+    t.cosB = std::sqrt((1.0L - e.SubEarthSinB) * (1.0L + e.SubEarthSinB)); // cos(asin s)
 }
 
 void ComputeSubSolarPoint(EphemerisRecord& e, const Shared& t)
@@ -217,10 +217,12 @@ void ComputeIllumination(EphemerisRecord& e, const Shared& t)
     e.IllumX = e.SunDistance * sinPsi; // sin(π/2 − atan(u / √(1 − u²))) = √(1 − u²)
     e.IllumY = e.MoonDistance - e.SunDistance * u;
     e.PhaseAngleRad = Atan2(e.IllumX, e.IllumY);
-    e.IlluminatedFraction = (1.0L + Cos(e.PhaseAngleRad)) / 2.0L;
+    // cos i straight from the two legs of the arctangent.
+    const long double cosI = e.IllumY / std::sqrt(e.IllumX * e.IllumX + e.IllumY * e.IllumY);
+    e.IlluminatedFraction = (1.0L + cosI) / 2.0L;
 }
 
-void ComputeDisc(EphemerisRecord& e, Shared& t, long double latitudeRad)
+void ComputeDisc(EphemerisRecord& e, Shared& t)
 {
     long double sinDelta0, cosDelta0, sinDAlpha, cosDAlpha;
     SinCos(e.SunDecRad, sinDelta0, cosDelta0);
@@ -232,7 +234,8 @@ void ComputeDisc(EphemerisRecord& e, Shared& t, long double latitudeRad)
     e.HourAngleRad = e.LstRad - e.MoonRaRad;
     SinCos(e.HourAngleRad, t.sinH, t.cosH);
     // Single-argument arctangent: −π/2 … π/2. A zero denominator gives ±π/2.
-    e.ParallacticRad = Atan(t.sinH / (Tan(latitudeRad) * t.cosDelta - t.sinDelta * t.cosH));
+    const long double tanPhi = t.sinPhi / t.cosPhi;
+    e.ParallacticRad = Atan(t.sinH / (tanPhi * t.cosDelta - t.sinDelta * t.cosH));
 }
 
 void ComputeAxis(EphemerisRecord& e, const Shared& t)
@@ -335,7 +338,7 @@ void ComputeOwnEphemeris(AppState& state)
     ComputeSubEarthPoint(e, t);
     ComputeSubSolarPoint(e, t);
     ComputeIllumination(e, t);
-    ComputeDisc(e, t, state.ObserverLatitudeRad);
+    ComputeDisc(e, t);
     ComputeAxis(e, t);
     ComputeTopocentric(e, t);
     ComputeNumericalResults(e);
