@@ -156,6 +156,12 @@ THomeDataForm::THomeDataForm(QWidget* parent)
     HomeDataForm = this;
 }
 
+THomeDataForm::~THomeDataForm()
+{
+    if (HomeDataForm == this)
+        HomeDataForm = nullptr;
+}
+
 QLineEdit* THomeDataForm::NumericEdit(Station station, NumericField field, const QString& name)
 {
     auto* edit = new QLineEdit(PanelOf(station).Panel);

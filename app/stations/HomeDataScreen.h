@@ -22,6 +22,7 @@ class THomeDataForm : public QWidget
     Q_OBJECT
 public:
     explicit THomeDataForm(QWidget* parent = nullptr);
+    ~THomeDataForm() override;
 
     // The controls of one station panel.
     struct StationPanel {

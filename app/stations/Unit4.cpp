@@ -101,6 +101,15 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window)
     Form4 = this;
 }
 
+TForm4::~TForm4()
+{
+    // The view reads the grid, which dies with this object before its children do.
+    delete Grid;
+    Grid = nullptr;
+    if (Form4 == this)
+        Form4 = nullptr;
+}
+
 void TForm4::ReloadGrid()
 {
     Grid->Reload();

@@ -20,6 +20,7 @@ class TForm4 : public QWidget
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
+    ~TForm4() override;
 
     GridModel& DatabaseGrid() { return grid_; }
     // Shows the grid's data again after it was changed from outside.
