@@ -322,53 +322,62 @@ struct RawIni {
     }
 };
 
-QList<QByteArray> SplitLines(const QByteArray& bytes)
+bool IsBlank(char c)
 {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.append(bytes.mid(start, i - start));
-            if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(bytes.mid(start));
-    return lines;
+    return c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\0';
 }
 
-RawIni ParseIni(QByteArray bytes)
+// Splits `bytes` into sections. The lines kept are views into `bytes`, which
+// must outlive the result. False when the file has more lines than any
+// station list could.
+bool ParseIni(const QByteArray& bytes, RawIni& ini)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    RawIni ini;
-    int current = -1;
-    for (const QByteArray& line : SplitLines(bytes)) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(';'))
-            continue;
-        if (trimmed.startsWith('[') && trimmed.endsWith(']') && trimmed.size() >= 2) {
-            const QString name = FromWin1252(trimmed.mid(1, trimmed.size() - 2)).trimmed();
-            const QString lower = name.toLower();
-            // A section named twice continues where the first one left off.
-            auto it = ini.index.constFind(lower);
-            if (it != ini.index.constEnd()) {
-                current = *it;
-            } else {
-                current = int(ini.sections.size());
-                ini.sections.append({name, {}});
-                ini.index.insert(lower, current);
-            }
-            continue;
-        }
-        if (current >= 0)
-            ini.sections[current].lines.append(line);
+    const char* data = bytes.constData();
+    qsizetype n = bytes.size();
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        data += 3;
+        n -= 3;
     }
-    return ini;
+    qsizetype kept = 0;
+    int current = -1;
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        qsizetype next = end + 1;
+        if (end < n && data[end] == '\r' && end + 1 < n && data[end + 1] == '\n')
+            ++next;
+
+        qsizetype first = start, last = end; // the line without blanks at either end
+        while (first < last && IsBlank(data[first]))
+            ++first;
+        while (last > first && IsBlank(data[last - 1]))
+            --last;
+        if (first < last && data[first] != ';') {
+            if (data[first] == '[' && data[last - 1] == ']' && last - first >= 2) {
+                const QString name =
+                    FromWin1252(QByteArray(data + first + 1, last - first - 2)).trimmed();
+                const QString lower = name.toLower();
+                // A section named twice continues where the first one left off.
+                auto it = ini.index.constFind(lower);
+                if (it != ini.index.constEnd()) {
+                    current = *it;
+                } else {
+                    current = int(ini.sections.size());
+                    ini.sections.append({name, {}});
+                    ini.index.insert(lower, current);
+                }
+            } else if (current >= 0) {
+                if (++kept > kMaxGridFileLines)
+                    return false;
+                ini.sections[current].lines.append(
+                    QByteArray::fromRawData(data + start, end - start));
+            }
+        }
+        start = next;
+    }
+    return true;
 }
 
 // Key -> raw value of a section with named keys; the first occurrence of a key wins.
@@ -779,6 +788,10 @@ bool ReadIndexedSection(const RawSection& section, const SectionSpec& spec,
 
         if (spec.kind == SectionKind::Cell) {
             GridCell* cell = grid.EditCell(index, int(second));
+            if (grid.Cells().size() > size_t(GridModel::kMaxCellCount)) {
+                error = QStringLiteral("The file holds more cells than a station list can have.");
+                return false;
+            }
             if (canonical == QLatin1String("Value"))
                 cell->Value = typed;
             else if (canonical == QLatin1String("Cell.CustomData"))
@@ -1061,7 +1074,9 @@ GridFileResult LoadGridFromIniBytes(GridModel& grid, const QByteArray& bytes)
     if (bytes.size() > kMaxGridFileBytes)
         return fail(QStringLiteral("The file is larger than a station list can be."));
 
-    const RawIni ini = ParseIni(bytes);
+    RawIni ini;
+    if (!ParseIni(bytes, ini))
+        return fail(QStringLiteral("The file has more lines than a station list can have."));
     const QHash<QString, QByteArray> gridValues = NamedValues(ini.Find(QStringLiteral("Grid")));
 
     Reader reader;

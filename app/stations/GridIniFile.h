@@ -43,5 +43,7 @@ QString FormatGridReal(double value);
 // The version text this program writes under "About".
 inline const QString kGridAboutText = QStringLiteral("v3.4.4.9");
 
-// Files larger than this are refused before being read.
-constexpr qint64 kMaxGridFileBytes = 128LL * 1024 * 1024;
+// Files larger than these are refused before anything is built from them: a
+// station list of 100 000 rows by 13 columns stays well within both.
+constexpr qint64 kMaxGridFileBytes = 64LL * 1024 * 1024;
+constexpr qint64 kMaxGridFileLines = 4000000;

@@ -82,6 +82,8 @@ public:
     // Beyond these a file cannot be a station list; loads refuse larger sizes.
     static constexpr int kMaxColCount = 1000;
     static constexpr int kMaxRowCount = 100000;
+    // Loads refuse files with more used cells than this (13 columns of 100 000 rows fit).
+    static constexpr int kMaxCellCount = 2000000;
 
     GridModel();
 

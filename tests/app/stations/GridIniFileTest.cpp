@@ -479,6 +479,27 @@ TEST(GridIniFile, FailedLoadsChangeNothing)
     EXPECT_TRUE(huge.message.contains(QStringLiteral("100000"))) << huge.message.toStdString();
 }
 
+TEST(GridIniFile, OversizedFilesAreRefusedBeforeAnythingIsBuilt)
+{
+    const GridModel original = SampleGrid();
+    const QByteArray before = GridToIniBytes(original);
+
+    QByteArray tooManyLines("[Notes]\r\n");
+    tooManyLines.reserve(tooManyLines.size() + 2 * (kMaxGridFileLines + 1));
+    for (qint64 i = 0; i <= kMaxGridFileLines; ++i)
+        tooManyLines += "a\n";
+    const QByteArray tooLarge(kMaxGridFileBytes + 1, ' ');
+
+    const QByteArray* inputs[] = {&tooManyLines, &tooLarge};
+    for (const QByteArray* bytes : inputs) {
+        GridModel grid = original;
+        const GridFileResult result = LoadGridFromIniBytes(grid, *bytes);
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_EQ(GridToIniBytes(grid), before);
+    }
+}
+
 TEST(GridIniFile, UnreadableFileChangesNothing)
 {
     QTemporaryDir dir;
