@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <array>
 
+#include "AtomicFile.h"
 #include "FileLookup.h"
 
 namespace
@@ -154,17 +154,14 @@ bool WriteSettingsFile(const WindowGeometry& geometry, QString* error)
         if (!written[i])
             lines.insert(insertAt++, keyLine(i));
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
+    QByteArray content;
     for (const QByteArray& line : lines)
-        out.write(line + "\r\n");
-    if (!out.commit()) {
+        content += line + "\r\n";
+    // A write that fails part way must not replace the old file with a piece of the new one.
+    QString reason;
+    if (!WriteFileAtomically(path, content, reason)) {
         if (error)
-            *error = out.errorString();
+            *error = reason;
         return false;
     }
     return true;
