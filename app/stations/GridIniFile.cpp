@@ -724,8 +724,11 @@ KeyStatus ParseIndexedLine(const QByteArray& line, bool cellKey, qint64& first, 
             number = std::min<qint64>(number * 10 + (text[i] - '0'), 10000000000LL);
         return i;
     };
-    const qsizetype end = digits(line, 0, eq, first);
-    if (end == 0)
+    qsizetype from = 0; // an indented line is read like any other
+    while (from < eq && IsBlank(line[from]))
+        ++from;
+    const qsizetype end = digits(line, from, eq, first);
+    if (end == from)
         return KeyStatus::Invalid;
     second = 0;
     if (cellKey) {

@@ -271,6 +271,7 @@ TEST(GridIniFile, ForeignFileWithoutMarkAndInAnyOrderReadsTheSame)
     EXPECT_EQ(withoutMark.CellText(0, 1), QStringLiteral("First\r\nSecond"));
     EXPECT_EQ(withoutMark.Value(1, 1).Type, GridVarType::String);
     EXPECT_EQ(withoutMark.CellText(1, 1), QStringLiteral("37"));
+    // This line is indented in the file.
     EXPECT_EQ(withoutMark.Value(2, 1).Type, GridVarType::Double);
     EXPECT_EQ(withoutMark.Value(2, 1).Number, 2.5);
     EXPECT_EQ(withoutMark.ColumnWidth(0), 120);
