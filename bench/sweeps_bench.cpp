@@ -78,6 +78,7 @@ void Sweeps_ElevationWindow(benchmark::State& state)
 // returns a table rather than counts.
 long plannerLibraryCalls = 0;
 long plannerEphemerisRuns = 0;
+long plannerDopplerReads = 0;
 
 void CountedDataToDLL(uint16_t y, uint16_t mo, uint16_t d, uint16_t h, uint16_t mi, uint16_t sec,
                       double height, double lat, double lon, uint8_t refraction, uint8_t body,
@@ -85,6 +86,12 @@ void CountedDataToDLL(uint16_t y, uint16_t mo, uint16_t d, uint16_t h, uint16_t 
 {
     ++plannerLibraryCalls;
     DataToDLL(y, mo, d, h, mi, sec, height, lat, lon, refraction, body, mhz);
+}
+
+double CountedGetDoppler()
+{
+    ++plannerDopplerReads;
+    return GetDoppler();
 }
 
 void CountedEphemeris(AppState& s)
@@ -98,11 +105,13 @@ void Sweeps_Planner7Days1Minute(benchmark::State& state)
     EphemerisCalls calls = RealEphemerisCalls();
     calls.DataToDLL = CountedDataToDLL;
     calls.ComputeEphemeris = CountedEphemeris;
+    calls.GetDoppler = CountedGetDoppler;
     AppState s = BothStations();
     long rows = 0;
     for (auto _ : state) {
         plannerLibraryCalls = 0;
         plannerEphemerisRuns = 0;
+        plannerDopplerReads = 0;
         PlannerTable table;
         SetPlannerHeaders(s, table);
         PlanTable(s, table, QDate(2010, 5, 16), QDate(2010, 5, 22), calls);
@@ -111,6 +120,7 @@ void Sweeps_Planner7Days1Minute(benchmark::State& state)
     }
     state.counters["library_calls"] = static_cast<double>(plannerLibraryCalls);
     state.counters["ephemeris_runs"] = static_cast<double>(plannerEphemerisRuns);
+    state.counters["doppler_reads"] = static_cast<double>(plannerDopplerReads);
     state.counters["rows"] = static_cast<double>(rows);
 }
 
