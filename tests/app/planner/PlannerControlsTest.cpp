@@ -109,13 +109,13 @@ TEST(PlannerTexts, PositionAsDegreesMinutesSecondsAndHemispheres)
 TEST(PlannerTexts, PanelsWithAndWithoutDxStation)
 {
     AppState s;
-    s.HomeCallSign = QStringLiteral("VK3UM");
+    s.HomeCallSign = QStringLiteral("VK0HOM");
     s.HomeLocation = QStringLiteral("Melbourne");
     s.HomeGridSquare = QStringLiteral("QF22ii");
     s.HomeHeightM = 120;
     s.HomeLatitude = -37.5L;
     s.HomeLongitude = 145.25L;
-    s.DxCallSign = QStringLiteral("W5LUA");
+    s.DxCallSign = QStringLiteral("DX1TST");
     s.DxLocation = QStringLiteral("Allen");
     s.DxGridSquare = QStringLiteral("EM13qc");
     s.DxHeightM = 187.5L;
@@ -130,10 +130,10 @@ TEST(PlannerTexts, PanelsWithAndWithoutDxStation)
 
     s.ShowStationB = 1;
     PlannerPanelTexts t = PlannerPanels(s);
-    EXPECT_EQ(t.Panel101, QStringLiteral("VK3UM"));
+    EXPECT_EQ(t.Panel101, QStringLiteral("VK0HOM"));
     EXPECT_EQ(t.Panel102, QStringLiteral("Melbourne  QF22ii  120m ASL"));
     EXPECT_EQ(t.Panel8, QStringLiteral("37 : 30 : 0 : S    145 : 15 : 0 E"));
-    EXPECT_EQ(t.Panel201, QStringLiteral("W5LUA"));
+    EXPECT_EQ(t.Panel201, QStringLiteral("DX1TST"));
     EXPECT_EQ(t.Panel202, QStringLiteral("Allen  EM13qc  187.5m ASL"));
     EXPECT_EQ(t.Panel203, QStringLiteral("33 : 6 : 0 : N    96 : 36 : 0 W"));
     EXPECT_EQ(t.Panel501, QStringLiteral("10"));
@@ -148,7 +148,7 @@ TEST(PlannerTexts, PanelsWithAndWithoutDxStation)
     EXPECT_EQ(t.Panel201, QStringLiteral("Not selected"));
     EXPECT_EQ(t.Panel202, QString());
     EXPECT_EQ(t.Panel203, QString());
-    EXPECT_EQ(t.Panel101, QStringLiteral("VK3UM"));
+    EXPECT_EQ(t.Panel101, QStringLiteral("VK0HOM"));
 }
 
 TEST(PlannerHorizonSwitch, TogglesOnlyWithoutDxStation)
