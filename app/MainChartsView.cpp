@@ -3,12 +3,15 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QScatterSeries>
+#include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -26,8 +29,8 @@ constexpr int ChartLeft = 6;
 constexpr int ChartTop = 332;
 constexpr int ChartWidth = 997;
 constexpr int ChartHeight = 432;
-// Room for the result boxes above and below the plot of Chart2 and Chart5.
-constexpr int BoxRowHeight = 50;
+// The result boxes of Chart2 and Chart5 at the design size.
+constexpr int BoxRowHeight = 44;
 constexpr int BoxWidth = 322;
 
 struct SeriesDef {
@@ -168,11 +171,11 @@ QColor PointQColour(PointColour c)
     return MainColours::Green;
 }
 
-QLabel* OverlayLabel(QWidget* parent, const QString& name, const QRect& r, const QColor& colour)
+QLabel* OverlayLabel(QWidget* parent, const QString& name, const QColor& colour)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(r);
+    label->setProperty(ScaledLayout::FontOnlyProperty, true);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     QPalette p = label->palette();
@@ -186,34 +189,36 @@ QLabel* OverlayLabel(QWidget* parent, const QString& name, const QRect& r, const
     return label;
 }
 
-// A result box: a heading and two text lines, in the station's colour.
+// A result box: a heading and two text lines, in the station's colour. The
+// window places it; its lines follow the box.
 QFrame* ResultBox(QWidget* parent, const char* name, const char* heading, const char* line1,
-                  const char* line2, const QRect& r, const QColor& colour)
+                  const char* line2, const QColor& colour)
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(r);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setAutoFillBackground(true);
+    frame->setProperty(ScaledLayout::FontOnlyProperty, true);
     QPalette p = frame->palette();
     p.setColor(QPalette::Window, MainColours::Cream);
     p.setColor(QPalette::WindowText, colour);
     frame->setPalette(p);
-    QFont small = frame->font();
-    small.setPointSizeF(7.5);
-    const int lineHeight = (r.height() - 4) / 3;
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(4, 1, 4, 1);
+    layout->setSpacing(0);
     const char* texts[] = {heading, line1, line2};
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(frame);
-        label->setGeometry(4, 2 + i * lineHeight, r.width() - 8, lineHeight);
-        label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-        QFont f = small;
+        QFont f = label->font();
+        f.setPointSizeF(7.5);
         f.setBold(i == 0);
         label->setFont(f);
+        label->setProperty(ScaledLayout::FontOnlyProperty, true);
         if (i == 0)
             label->setText(QString::fromLatin1(texts[i]));
         else
             label->setObjectName(QString::fromLatin1(texts[i]));
+        layout->addWidget(label);
     }
     frame->hide();
     return frame;
@@ -238,10 +243,7 @@ void TForm1::CreateCharts()
         chart->setTitleFont(titleFont);
         chart->legend()->hide();
         chart->setBackgroundRoundness(0);
-        if (def.kind == 2 || def.kind == 5)
-            chart->setMargins(QMargins(6, BoxRowHeight, 6, BoxRowHeight));
-        else
-            chart->setMargins(QMargins(6, 6, 6, 6));
+        chart->setMargins(QMargins(6, 6, 6, 6));
 
         auto* bottom = new QValueAxis(chart);
         bottom->setTitleText(QString::fromUtf8(def.bottomCaption));
@@ -309,7 +311,7 @@ void TForm1::CreateCharts()
             f.setBold(true);
             label->setFont(f);
             label->adjustSize();
-            label->setProperty(ScaledLayout::NoScaleProperty, true);
+            label->setProperty(ScaledLayout::FontOnlyProperty, true);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
             legend.append(label);
         }
@@ -329,53 +331,33 @@ void TForm1::CreateCharts()
         Charts[kind]->hide();
 
     using namespace MainColours;
-    const int right = ChartWidth - BoxWidth - 6;
-    const int centreWidth = ChartWidth - 2 * BoxWidth - 24;
-    const int bottomRow = ChartHeight - BoxRowHeight + 2;
     // Chart2: minimum boxes along the bottom, maximum boxes along the top.
     QWidget* c2 = Charts[2];
-    ResultBox(c2, "Panel2", "Home Station Minimum Libration", "Label111", "Label6",
-              QRect(6, bottomRow, BoxWidth, BoxRowHeight - 6), Red);
-    ResultBox(c2, "Panel9", "Home Station Maximum Libration", "Label119", "Label114",
-              QRect(6, 3, BoxWidth, BoxRowHeight - 6), Red);
-    ResultBox(c2, "Panel3", "Dx Station Minimum Libration", "Label121", "Label113",
-              QRect(right, bottomRow, BoxWidth, BoxRowHeight - 6), Blue);
-    ResultBox(c2, "Panel169", "Dx Station Maximum Libration", "Label124", "Label122",
-              QRect(right, 3, BoxWidth, BoxRowHeight - 6), Blue);
-    OverlayLabel(c2, QStringLiteral("Label4"),
-                 QRect(BoxWidth + 12, bottomRow, centreWidth, BoxRowHeight - 6), Green);
-    OverlayLabel(c2, QStringLiteral("Label125"),
-                 QRect(BoxWidth + 12, 3, centreWidth, BoxRowHeight - 6), Green);
+    ResultBox(c2, "Panel2", "Home Station Minimum Libration", "Label111", "Label6", Red);
+    ResultBox(c2, "Panel9", "Home Station Maximum Libration", "Label119", "Label114", Red);
+    ResultBox(c2, "Panel3", "Dx Station Minimum Libration", "Label121", "Label113", Blue);
+    ResultBox(c2, "Panel169", "Dx Station Maximum Libration", "Label124", "Label122", Blue);
+    OverlayLabel(c2, QStringLiteral("Label4"), Green);
+    OverlayLabel(c2, QStringLiteral("Label125"), Green);
 
     // Chart5: the same layout with its own boxes, and the hour window's ends.
     QWidget* c5 = Charts[5];
-    ResultBox(c5, "Panel4", "Home Station Minimum Libration", "Label5", "Label1",
-              QRect(6, bottomRow, BoxWidth, BoxRowHeight - 6), Red);
-    ResultBox(c5, "Panel180", "Home Station Maximum Libration", "Label131", "Label129",
-              QRect(6, 3, BoxWidth, BoxRowHeight - 6), Red);
-    ResultBox(c5, "Panel5", "Dx Station Minimum Libration", "Label105", "Label85",
-              QRect(right, bottomRow, BoxWidth, BoxRowHeight - 6), Blue);
-    ResultBox(c5, "Panel179", "Dx Station Maximum Libration", "Label128", "Label126",
-              QRect(right, 3, BoxWidth, BoxRowHeight - 6), Blue);
-    OverlayLabel(c5, QStringLiteral("Label112"),
-                 QRect(BoxWidth + 12, bottomRow, centreWidth, BoxRowHeight - 6), Green);
-    OverlayLabel(c5, QStringLiteral("Label132"),
-                 QRect(BoxWidth + 12, 3, centreWidth, BoxRowHeight - 6), Green);
+    ResultBox(c5, "Panel4", "Home Station Minimum Libration", "Label5", "Label1", Red);
+    ResultBox(c5, "Panel180", "Home Station Maximum Libration", "Label131", "Label129", Red);
+    ResultBox(c5, "Panel5", "Dx Station Minimum Libration", "Label105", "Label85", Blue);
+    ResultBox(c5, "Panel179", "Dx Station Maximum Libration", "Label128", "Label126", Blue);
+    OverlayLabel(c5, QStringLiteral("Label112"), Green);
+    OverlayLabel(c5, QStringLiteral("Label132"), Green);
     for (const char* name : {"Panel196", "Panel199"}) {
         auto* end = new ClickablePanel(QString(), c5);
         end->setObjectName(QString::fromLatin1(name));
         end->setCursor(Qt::ArrowCursor);
-        end->setFixedHeight(20);
+        end->setProperty(ScaledLayout::FontOnlyProperty, true);
         end->setToolTip(QStringLiteral("Hour window shown"));
     }
-    c5->findChild<QWidget*>(QStringLiteral("Panel196"))
-        ->setGeometry(BoxWidth + 12, bottomRow - 24, 60, 20);
-    c5->findChild<QWidget*>(QStringLiteral("Panel199"))
-        ->setGeometry(ChartWidth - BoxWidth - 12 - 60, bottomRow - 24, 60, 20);
 
     // Chart4: the notice for a single station.
-    QLabel* notice = OverlayLabel(Charts[4], QStringLiteral("Panel178"),
-                                  QRect(ChartWidth / 2 - 220, ChartHeight / 2 - 20, 440, 40), Red);
+    QLabel* notice = OverlayLabel(Charts[4], QStringLiteral("Panel178"), Red);
     notice->setText(QStringLiteral("Only one Station Selected ... No Spatial off set"));
     notice->setFrameStyle(QFrame::Panel | QFrame::Raised);
     notice->setAutoFillBackground(true);
@@ -383,15 +365,16 @@ void TForm1::CreateCharts()
     big.setPointSizeF(11);
     notice->setFont(big);
 
+    for (int kind : {2, 4, 5})
+        Charts[kind]->installEventFilter(this);
+
     // Chart7: a date above each day, and two result panels that stay empty.
     QChartView* c7 = Charts[7];
     QList<QLabel*> dates;
     for (const char* name :
          {"Label152", "Label153", "Label157", "Label158", "Label159", "Label160", "Label161"}) {
-        QLabel* label =
-            OverlayLabel(c7, QString::fromLatin1(name), QRect(0, 0, 120, 18), QColor(0, 0, 128));
+        QLabel* label = OverlayLabel(c7, QString::fromLatin1(name), QColor(0, 0, 128));
         label->setWordWrap(false);
-        label->setProperty(ScaledLayout::NoScaleProperty, true);
         label->show();
         dates.append(label);
     }
@@ -408,6 +391,53 @@ void TForm1::CreateCharts()
             dates[k]->setGeometry(int(topLeft.x() + k * dayWidth), topLeft.y() + 4, int(dayWidth),
                                   18);
     });
+}
+
+void TForm1::LayoutChartOverlays(int kind)
+{
+    QChartView* view = ChartView(kind);
+    const int w = view->width();
+    const int h = view->height();
+    if (kind == 4) {
+        if (auto* notice = view->findChild<QLabel*>(QStringLiteral("Panel178")))
+            notice->setGeometry(w / 2 - w * 22 / 100, h / 2 - h / 20, w * 44 / 100,
+                                std::max(notice->sizeHint().height(), h / 10));
+        return;
+    }
+    // Boxes keep the window's text size; their width follows the chart's.
+    const double fontScale = std::min(Client->ScaleX(), Client->ScaleY());
+    const int rowHeight = int(std::lround(BoxRowHeight * fontScale));
+    const int boxWidth = int(std::lround(BoxWidth * double(w) / ChartWidth));
+    const int gap = 6;
+    const int top = 3;
+    const int bottom = h - rowHeight - 4;
+    const int centreLeft = gap + boxWidth + gap;
+    const int centreWidth = w - 2 * (boxWidth + 2 * gap);
+    view->chart()->setMargins(QMargins(6, rowHeight + 6, 6, rowHeight + 6));
+    const char* const names[2][6] = {
+        {"Panel9", "Panel169", "Label125", "Panel2", "Panel3", "Label4"},
+        {"Panel180", "Panel179", "Label132", "Panel4", "Panel5", "Label112"}};
+    const char* const* n = names[kind == 2 ? 0 : 1];
+    const QRect places[6] = {
+        {gap, top, boxWidth, rowHeight},
+        {w - gap - boxWidth, top, boxWidth, rowHeight},
+        {centreLeft, top, centreWidth, rowHeight},
+        {gap, bottom, boxWidth, rowHeight},
+        {w - gap - boxWidth, bottom, boxWidth, rowHeight},
+        {centreLeft, bottom, centreWidth, rowHeight},
+    };
+    for (int i = 0; i < 6; ++i)
+        if (auto* box = view->findChild<QWidget*>(QString::fromLatin1(n[i])))
+            box->setGeometry(places[i]);
+    if (kind == 5) {
+        const int endHeight = int(std::lround(20 * fontScale));
+        const int endWidth = int(std::lround(60 * fontScale));
+        if (auto* start = view->findChild<QWidget*>(QStringLiteral("Panel196")))
+            start->setGeometry(centreLeft, bottom - endHeight - 4, endWidth, endHeight);
+        if (auto* end = view->findChild<QWidget*>(QStringLiteral("Panel199")))
+            end->setGeometry(centreLeft + centreWidth - endWidth, bottom - endHeight - 4, endWidth,
+                             endHeight);
+    }
 }
 
 QChartView* TForm1::ChartView(int kind) const
@@ -513,23 +543,43 @@ void TForm1::ClearCharts()
             widget->hide();
 }
 
-bool TForm1::PrintChart(QPrinter& printer, int chart)
+QImage TForm1::ChartPicture(int chart)
 {
     QChartView* view = ChartView(chart);
     if (!view)
+        return {};
+    // Laid out again at 1024 × 768 for the picture, then put back.
+    const QSize onScreen = view->size();
+    view->resize(1024, 768);
+    QCoreApplication::sendPostedEvents();
+    QImage picture(2048, 1536, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(2.0);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        static_cast<QWidget*>(view)->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    view->resize(onScreen);
+    QCoreApplication::sendPostedEvents();
+    return picture;
+}
+
+bool TForm1::PrintChart(QPrinter& printer, int chart)
+{
+    if (!ChartView(chart))
         return false;
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setColorMode(App().MonoPrint == 1 ? QPrinter::GrayScale : QPrinter::Color);
+    QImage picture = ChartPicture(chart);
+    if (App().MonoPrint == 1)
+        picture = picture.convertToFormat(QImage::Format_Grayscale8);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    // The chart as a picture of 1024 × 768 units, stretched onto the page
-    // 10 device units in from each edge.
+    // Stretched onto the page 10 device units in from each edge.
     const QRect page = painter.viewport();
-    const QRectF target(10, 10, page.width() - 20, page.height() - 20);
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / 1024.0, target.height() / 768.0);
-    painter.scale(1024.0 / view->width(), 768.0 / view->height());
-    static_cast<QWidget*>(view)->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(10, 10, page.width() - 20, page.height() - 20), picture);
     return painter.end();
 }

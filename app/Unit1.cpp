@@ -255,6 +255,11 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize) {
+        for (int kind : {2, 4, 5})
+            if (watched == Charts[kind])
+                LayoutChartOverlays(kind);
+    }
     if (watched == HintList && event->type() == QEvent::FocusOut) {
         HintListExit();
     } else if ((watched == HintPanel || watched == PrintPanel) &&
@@ -609,7 +614,7 @@ void TForm1::TabControl1Click(int index)
         hide();
         setEnabled(false);
         if (Form2)
-            Form2->ShowPlanner(x(), y());
+            Form2->ShowPlanner(s.MainWindowLeft, s.MainWindowTop);
         MarkOpenedFromPlanner(s);
         break;
     case 2: // "DxData Base"

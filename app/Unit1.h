@@ -17,6 +17,7 @@ class QCheckBox;
 class QDateEdit;
 class QFrame;
 class QGroupBox;
+class QImage;
 class QLabel;
 class QListWidget;
 class QPrinter;
@@ -69,6 +70,8 @@ public:
     // Prints chart 1..7 onto printer as one landscape page; monochrome when
     // MonoPrint is set. Returns false when the printer cannot be started.
     bool PrintChart(QPrinter& printer, int chart);
+    // The chart laid out at 1024 × 768, drawn at twice that resolution.
+    QImage ChartPicture(int chart);
     // The print dialog; replaced in tests, which print to a PDF file instead.
     std::function<bool(QPrinter&)> PrintDialogHook;
     // Ends the program after the Exit question; replaced in tests.
@@ -141,6 +144,7 @@ private:
     void ApplySweepResult(const SweepResult& result);
     void ApplySelection(const ChartSelection& selection);
     void ApplyAxis(const AxisSetting& setting);
+    void LayoutChartOverlays(int kind);
     void WriteEphemerisPanels();
     void ShowEphemerisPanels(std::initializer_list<EphemerisPanelId> shown);
     void HideEphemerisPanels();

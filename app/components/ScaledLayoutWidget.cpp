@@ -29,7 +29,8 @@ void ScaledLayout::Capture(QWidget* parent)
         if (!w || w->isWindow() || w->objectName().startsWith(QLatin1String("qt_")) ||
             w->property(NoScaleProperty).toBool())
             continue;
-        designs_.insert(w, Design{w->geometry(), w->font().pointSizeF()});
+        designs_.insert(w, Design{w->geometry(), w->font().pointSizeF(),
+                                  w->property(FontOnlyProperty).toBool()});
         order_.append(w);
         if (ScalesChildren(w))
             Capture(w);
@@ -55,16 +56,18 @@ void ScaledLayout::ApplyScale()
         if (!w)
             continue;
         const Design d = designs_.value(w.data());
-        const int left = int(std::lround(d.Geometry.left() * sx_));
-        const int top = int(std::lround(d.Geometry.top() * sy_));
-        const int right = int(std::lround((d.Geometry.left() + d.Geometry.width()) * sx_));
-        const int bottom = int(std::lround((d.Geometry.top() + d.Geometry.height()) * sy_));
-        w->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
         if (d.PointSize > 0) {
             QFont f = w->font();
             f.setPointSizeF(std::max(4.0, d.PointSize * fontScale));
             w->setFont(f);
         }
+        if (d.FontOnly)
+            continue;
+        const int left = int(std::lround(d.Geometry.left() * sx_));
+        const int top = int(std::lround(d.Geometry.top() * sy_));
+        const int right = int(std::lround((d.Geometry.left() + d.Geometry.width()) * sx_));
+        const int bottom = int(std::lround((d.Geometry.top() + d.Geometry.height()) * sy_));
+        w->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
     }
 }
 

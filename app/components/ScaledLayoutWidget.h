@@ -34,6 +34,8 @@ public:
     // A widget that its owner places itself (labels that follow a chart's plot
     // area) is marked with this one.
     static constexpr const char* NoScaleProperty = "tavrelNoScale";
+    // ... and one whose font scales while its owner places it.
+    static constexpr const char* FontOnlyProperty = "tavrelFontOnly";
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -42,6 +44,7 @@ private:
     struct Design {
         QRect Geometry;
         double PointSize = 0;
+        bool FontOnly = false;
     };
     void Capture(QWidget* parent);
     bool ScalesChildren(const QWidget* w) const;
