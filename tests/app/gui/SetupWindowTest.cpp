@@ -363,6 +363,54 @@ TEST_F(SetupWindowTest, DeletingIsRefusedInTheProtectedListAndAllowedInTheUserAr
     }
 }
 
+TEST_F(SetupWindowTest, NewDxStationGoesToTheUserAreaOnlyWhenConfirmed)
+{
+    CopyShippedDatabase();
+    const QByteArray shipped = FileBytes(QStringLiteral("DravikDXCC.ini"));
+    struct Case {
+        MessageBoxes::Answer answer;
+        bool written;
+    };
+    for (const Case& c :
+         {Case{MessageBoxes::Answer::No, false}, Case{MessageBoxes::Answer::Yes, true}}) {
+        App().ShowStationB = 1;
+        ShowSetup();
+        App().StationPicked = 1;
+        QTest::mouseClick(setup->Dx.GridSquare, Qt::LeftButton);
+        setup->Dx.GridSquare->setFocus();
+        Type(setup->Dx.GridSquare, "QF21ut");
+        TypeOver(setup->Dx.CallSign, "VK3XYZ");
+        TypeOver(setup->Dx.Location, "Geelong");
+        ASSERT_EQ(App().DxLocation, QStringLiteral("Geelong"));
+        Boxes().shown.clear();
+        Boxes().answers = {c.answer};
+        setup->OptionsListClick(2);
+
+        ASSERT_FALSE(ShownTexts().isEmpty());
+        EXPECT_EQ(ShownTexts()[0],
+                  QStringLiteral("Do you wish save this new location to the Data Base File?"
+                                 "\r\n\r\n        Geelong VK3XYZ QF21ut"));
+        EXPECT_EQ(App().ShowStationB, 1);
+        EXPECT_LT(double(App().DxLatitude), 0.0);
+        GridModel onDisk;
+        ASSERT_TRUE(LoadGridFromIni(onDisk, QStringLiteral("DravikDXCC.ini")).ok);
+        const GridModel& inMemory = form4->DatabaseGrid();
+        if (!c.written) {
+            EXPECT_EQ(FileBytes(QStringLiteral("DravikDXCC.ini")), shipped);
+            EXPECT_TRUE(inMemory.CellIsEmpty(StationColumn::Location, 460));
+            continue;
+        }
+        EXPECT_TRUE(ShownTexts().contains(QStringLiteral("The Data Base File has been updated.")));
+        for (const GridModel* grid : {static_cast<const GridModel*>(&onDisk), &inMemory}) {
+            EXPECT_EQ(grid->CellText(StationColumn::Location, 460), QStringLiteral("Geelong"));
+            EXPECT_EQ(grid->CellText(StationColumn::CallSign, 460), QStringLiteral("VK3XYZ"));
+            EXPECT_EQ(grid->CellText(StationColumn::GridSquare, 460), QStringLiteral("QF21ut"));
+            EXPECT_EQ(grid->CellText(StationColumn::LatHemisphere, 460), QStringLiteral("S"));
+            EXPECT_EQ(grid->CellText(StationColumn::LongHemisphere, 460), QStringLiteral("E"));
+        }
+    }
+}
+
 TEST_F(SetupWindowTest, OptionsNeedAStationFirst)
 {
     struct Case {
