@@ -7,7 +7,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run test bench clean install package
-.PHONY: test-asan fuzz
+.PHONY: test-asan fuzz screenshots
 
 ASAN_BUILD_DIR ?= build-asan
 FUZZ_BUILD_DIR ?= build-fuzz
@@ -34,6 +34,11 @@ test: build
 bench: build
 	@$(BUILD_DIR)/bin/tavrel_bench --benchmark_repetitions=9 \
 	  --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true
+
+# Pictures of the main window with each chart and the ephemeris panels, for
+# a sample pair of stations, rendered offscreen into docs/screenshots/.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/tavrel-screenshots docs/screenshots
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # any finding fails the test it happens in.
