@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPrinter>
+#include <QStyle>
 #include <algorithm>
 
 PlannerTableModel::PlannerTableModel(const PlannerTable* table, QObject* parent)
@@ -134,7 +135,23 @@ PlannerTableView::PlannerTableView(const PlannerTable* table, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    FitFontToColumns();
     ShowTable();
+}
+
+void PlannerTableView::FitFontToColumns()
+{
+    // The columns are sized for Tahoma 8 pt; a wider substitute font would
+    // cut "347.12" to "347…" in a 45-pixel column, so it is made smaller.
+    QFont f = font();
+    f.setPointSizeF(8);
+    // The cell loses its grid line and a text margin on either side; two
+    // pixels more keep rounding from cutting the last digit.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = 45 - 1 - 2 * margin - 2;
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(QStringLiteral("000.00")) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    setFont(f);
 }
 
 void PlannerTableView::ShowTable()

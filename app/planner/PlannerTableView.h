@@ -70,6 +70,8 @@ public:
     bool Print(QPrinter& printer) const;
 
 private:
+    void FitFontToColumns();
+
     const PlannerTable* table_;
     PlannerTableModel* model_;
 };
