@@ -257,9 +257,7 @@ void TForm1::CreateCharts()
         left->setRange(def.leftMin, def.leftMax);
         if (def.kind == 1) {
             // Rates of a few thousandths of a degree a minute: "0.####".
-            left->setTickType(QValueAxis::TicksDynamic);
-            left->setTickAnchor(0);
-            left->setTickInterval(0.0005);
+            left->setTickCount(10);
             left->setLabelFormat(QStringLiteral("%.4g"));
         } else if (def.kind == 3 || def.kind == 4) {
             left->setTickType(QValueAxis::TicksDynamic);

@@ -179,13 +179,13 @@ void TForm1::CreateStationBoxes()
 void TForm1::CreateBandAndDate()
 {
     RadioGroup1 =
-        Group(Client, "RadioGroup1", QStringLiteral("Libration Frequency"), QRect(4, 208, 326, 84));
+        Group(Client, "RadioGroup1", QStringLiteral("Libration Frequency"), QRect(2, 208, 330, 84));
     BandButtons = new QButtonGroup(this);
     // Five columns of two, filled column by column.
     for (int i = 0; i < BandCount; ++i) {
         auto* b = new QRadioButton(QString::fromLatin1(Bands[i].Caption), RadioGroup1);
         b->setObjectName(QStringLiteral("Band%1").arg(i));
-        b->setGeometry(4 + 64 * (i / 2), 22 + 28 * (i % 2), 64, 24);
+        b->setGeometry(3 + 65 * (i / 2), 22 + 28 * (i % 2), 65, 24);
         QFont small = b->font();
         small.setPointSizeF(7.5);
         b->setFont(small);
