@@ -106,7 +106,8 @@ for program in tavrel-cli Tavrel; do
   runpath=$(readelf -d "$root/usr/bin/$program" | grep -E 'RUNPATH|RPATH')
   [[ $runpath == *'$ORIGIN'* && $runpath != *"$build"* ]] || fail "$program run path: $runpath"
   resolved=$(env -u LD_LIBRARY_PATH ldd "$root/usr/bin/$program" | awk '/libPellor_sunmoon/ {print $3}')
-  [[ $resolved == "$root/$libdir/libPellor_sunmoon.so" ]] ||
+  resolved=$(readlink -f "$resolved")
+  [[ $resolved == "$(readlink -f "$root/$libdir/libPellor_sunmoon.so")" ]] ||
     fail "$program finds the library at '$resolved'"
 done
 
