@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
@@ -197,6 +198,47 @@ TEST_F(PlannerWindow, ShowingThePlannerActivatesIt)
     EXPECT_EQ(form->Panel8->text(), QStringLiteral("37 : 30 : 0 : S    145 : 15 : 0 E"));
     EXPECT_EQ(form->DateTimePicker1->date(), May16);
     EXPECT_EQ(form->pos(), QPoint(1, 1));
+}
+
+// Makes `widget` the active window, as a click on it would.
+void Activate(QWidget* widget)
+{
+    widget->activateWindow();
+    if (!QTest::qWaitForWindowActive(widget, 500))
+        QApplication::setActiveWindow(widget);
+    QApplication::processEvents();
+}
+
+TEST_F(PlannerWindow, ReturningFromAnotherWindowActivatesButADialogDoesNot)
+{
+    form4 = std::make_unique<TForm4>();
+    form->show();
+    Activate(form.get());
+    ASSERT_TRUE(form->isActiveWindow());
+    RunPlan(May16, May16);
+    const int rows = form->Table().currentRow;
+    ASSERT_GT(rows, 1);
+
+    // A message box or a file dialog over the planner: the table stays.
+    QDialog dialog(form.get());
+    dialog.show();
+    Activate(&dialog);
+    ASSERT_TRUE(dialog.isActiveWindow());
+    dialog.hide();
+    Activate(form.get());
+    ASSERT_TRUE(form->isActiveWindow());
+    EXPECT_EQ(form->Table().currentRow, rows);
+    EXPECT_EQ(form->DateTimePicker1->date(), May16);
+
+    // Back from the station database: the planner starts afresh.
+    form->DateTimePicker1->setDate(QDate(2012, 1, 1));
+    form4->show();
+    Activate(form4.get());
+    ASSERT_TRUE(form4->isActiveWindow());
+    Activate(form.get());
+    ASSERT_TRUE(form->isActiveWindow());
+    EXPECT_EQ(form->Table().currentRow, 0);
+    EXPECT_EQ(form->DateTimePicker1->date(), May16);
 }
 
 TEST_F(PlannerWindow, IntervalSpinner)
