@@ -198,6 +198,8 @@ void TForm1::CreateBandAndDate()
     DatePicker->setGeometry(672, 48, 150, 24);
     DatePicker->setCalendarPopup(true);
     DatePicker->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+    // The years the ephemeris is meant for.
+    DatePicker->setDateRange(QDate(1900, 1, 1), QDate(2100, 12, 31));
     DatePicker->setToolTip(QStringLiteral("Change Date of calculation"));
     ResetDateButton = Button(Client, "ResetDateButton", QStringLiteral("Reset Date"),
                              QRect(672, 76, 150, 24), QStringLiteral("Use Current Date/Time"));

@@ -144,9 +144,8 @@ void TForm1::ConnectControls()
 void TForm1::SetUp()
 {
     AppState& s = App();
-    // Data files are looked for in the current directory, file dialogs start there.
-    QDir::setCurrent(QDir::currentPath());
-
+    // Every data file is looked for in the current directory at the moment it
+    // is used, and file dialogs start there, so nothing is fixed here.
     const WindowGeometry design{x(), y(), width(), height()};
     const WindowGeometry g = ReadSettingsFile(design);
     move(g.Left, g.Top);
