@@ -53,6 +53,26 @@ QDate EndDateForStart(const QDate& start, const QDate& rememberedEnd)
     return rememberedEnd;
 }
 
+long long PlannerSampleCount(const QDate& start, const QDate& end, int32_t intervalMinutes)
+{
+    if (!start.isValid())
+        return 0;
+    const long long interval = intervalMinutes < 1 ? 5 : intervalMinutes;
+    if (!end.isValid() || end < start)
+        return 1;
+    const long long minutes = (start.daysTo(end) + 1) * 1440LL;
+    return (minutes + interval - 1) / interval;
+}
+
+QString PlannerTooLongMessage(long long samples)
+{
+    return QStringLiteral("These dates and this interval give %1 samples; at most %2 can be "
+                          "calculated at once.\r\rPlease choose a shorter date range or a longer "
+                          "interval.")
+        .arg(samples)
+        .arg(PlannerMaxSamples);
+}
+
 QString ShortestDecimal(long double value)
 {
     if (std::isnan(value))

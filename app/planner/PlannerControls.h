@@ -24,6 +24,15 @@ long double LimitStep(long double degrees, int step);
 // remembered end, else the remembered end.
 QDate EndDateForStart(const QDate& start, const QDate& rememberedEnd);
 
+// The samples a run from the start of `start` to the end of `end` takes
+// (an end before the start gives the first sample only; an interval below 1
+// runs as 5 minutes).
+long long PlannerSampleCount(const QDate& start, const QDate& end, int32_t intervalMinutes);
+// Beyond this a run would keep the program busy for minutes and its table
+// could outgrow the memory; such a run is refused with PlannerTooLongMessage.
+inline constexpr long long PlannerMaxSamples = 500000;
+QString PlannerTooLongMessage(long long samples);
+
 // A number in its shortest decimal form: "90", "12.5", "0.25" (never "-0").
 QString ShortestDecimal(long double value);
 

@@ -412,6 +412,13 @@ void TForm2::CloseButtonClick()
 void TForm2::CalculateClick()
 {
     AppState& s = App();
+    const long long samples = PlannerSampleCount(DateTimePicker1->date(), DateTimePicker2->date(),
+                                                 s.PlannerIntervalMinutes);
+    if (samples > PlannerMaxSamples) {
+        Messages().Show(MessageBoxes::Kind::Warning, MessageBoxes::Buttons::Ok, QString(),
+                        PlannerTooLongMessage(samples), QPoint(-1, -1));
+        return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Only for DaylightSaving, which the local times depend on.
     CurrentUtc(s);

@@ -378,6 +378,23 @@ TEST_F(PlannerWindow, CalculateShowsTheCoreRows)
     }
 }
 
+TEST_F(PlannerWindow, ARunTooLongIsRefusedAndTheTableStays)
+{
+    form->FormActivate();
+    RunPlan(May16, May16);
+    const int rows = form->Table().currentRow;
+    ASSERT_GT(rows, 1);
+    const uint16_t calcDay = App().CalcDay;
+    App().PlannerIntervalMinutes = 1;
+    RunPlan(QDate(2010, 1, 1), QDate(2010, 12, 31));
+    ASSERT_EQ(messages.boxes.shown.size(), 1u);
+    EXPECT_EQ(messages.boxes.shown[0].text, PlannerTooLongMessage(525600));
+    EXPECT_EQ(form->Table().currentRow, rows);
+    EXPECT_EQ(form->ProfGrid1->model()->rowCount(),
+              static_cast<int>(form->Table().rows.size()) - 1);
+    EXPECT_EQ(App().CalcDay, calcDay);
+}
+
 TEST_F(PlannerWindow, ClearDxStationEmptiesTheTableForHomeOnlyHeadings)
 {
     form->FormActivate();

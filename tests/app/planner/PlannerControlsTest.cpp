@@ -68,6 +68,42 @@ TEST(PlannerDates, AStartAfterTheEndMovesTheEnd)
     EXPECT_EQ(EndDateForStart(may16, may16), may16);
 }
 
+TEST(PlannerDates, SamplesOfARun)
+{
+    struct Case {
+        QDate start, end;
+        int32_t interval;
+        long long samples;
+    };
+    const QDate may16(2010, 5, 16);
+    const Case cases[] = {
+        {may16, may16, 1, 1440},
+        {may16, may16, 7, 206}, // 0000, 0007, … 2356
+        {may16, may16.addDays(29), 1, 43200},
+        {may16, may16.addDays(6), 5, 2016},
+        {may16, may16, 0, 288}, // runs as 5 minutes
+        {may16, may16.addDays(-3), 1, 1},
+        {may16, may16.addDays(347), 1, 501120},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlannerSampleCount(c.start, c.end, c.interval), c.samples)
+            << c.start.toString().toStdString() << " " << c.interval;
+    // The count is the one a run makes.
+    for (const Case& c : {cases[1], cases[4], cases[5]}) {
+        AppState s;
+        s.HomeLatitude = -37.5L;
+        s.HomeLongitude = 145.25L;
+        s.FrequencyGHz = 1.296L;
+        s.PlannerIntervalMinutes = c.interval;
+        s.PlannerMaxHomeElevation = 90;
+        PlannerTable table;
+        SetPlannerHeaders(s, table);
+        EXPECT_EQ(PlanTable(s, table, c.start, c.end).samples, c.samples) << c.interval;
+    }
+    EXPECT_GT(PlannerSampleCount(may16, may16.addDays(347), 1), PlannerMaxSamples);
+    EXPECT_LE(PlannerSampleCount(may16, may16.addDays(346), 1), PlannerMaxSamples);
+}
+
 TEST(PlannerTexts, ShortestDecimal)
 {
     struct Case {
