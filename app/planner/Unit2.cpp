@@ -95,6 +95,8 @@ QDateEdit* MakeDatePicker(QWidget* parent, const char* name, const QRect& geomet
     picker->setObjectName(QString::fromLatin1(name));
     picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     picker->setCalendarPopup(true);
+    // The years the ephemeris is meant for, as in the main window.
+    picker->setDateRange(QDate(1900, 1, 1), QDate(2100, 12, 31));
     picker->setGeometry(geometry);
     return picker;
 }
