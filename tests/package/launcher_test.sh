@@ -67,7 +67,7 @@ run() {
 }
 
 fresh() {
-  rm -rf -- "$scratch/home" "$scratch/xdg" "$share"
+  rm -rf -- "${scratch:?}/home" "${scratch:?}/xdg" "${share:?}"
   home=$scratch/home
   mkdir -p "$home"
   data=$scratch/xdg/tavrel
@@ -223,6 +223,7 @@ if [[ -n $real_tavrel && -x $real_tavrel ]]; then
   case_name="real program, display not reachable"
   fresh
   mkdir -p "$scratch/real"
+  # shellcheck disable=SC2016 # the inner shell expands $0
   env -i PATH="$PATH" HOME="$home" XDG_DATA_HOME="$scratch/xdg" DISPLAY=:7777 \
     XDG_RUNTIME_DIR="$scratch" TAVREL_BIN_DIR="$(dirname "$real_tavrel")" TAVREL_SHARE_DIR="$share" \
     bash -c 'ulimit -c 0; exec bash "$0"' "$launcher" >"$scratch/out.txt" 2>&1

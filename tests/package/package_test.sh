@@ -104,6 +104,7 @@ case_name="run paths"
 # Each program loads the library of its own tree, never one of the build.
 for program in tavrel-cli Tavrel; do
   runpath=$(readelf -d "$root/usr/bin/$program" | grep -E 'RUNPATH|RPATH')
+  # shellcheck disable=SC2016 # $ORIGIN is the linker's, not the shell's
   [[ $runpath == *'$ORIGIN'* && $runpath != *"$build"* ]] || fail "$program run path: $runpath"
   resolved=$(env -u LD_LIBRARY_PATH ldd "$root/usr/bin/$program" | awk '/libPellor_sunmoon/ {print $3}')
   resolved=$(readlink -f "$resolved")
@@ -119,6 +120,7 @@ got=$(cd "$scratch/cwd" && env -u LD_LIBRARY_PATH "$cli" --version 2>&1)
 
 case_name="report from the unpacked program"
 # The same report from the package and from the build folder.
+# shellcheck disable=SC2054 # the commas belong to the option values
 args=(day --date 2024-03-15 --home 52.1,5.1,10 --dx -33.9,18.4,20 --band 1.3)
 (cd "$scratch/cwd" && env -u LD_LIBRARY_PATH "$cli" "${args[@]}") >"$scratch/packaged.txt" 2>&1 ||
   fail "status $?: $(cat "$scratch/packaged.txt")"
