@@ -156,6 +156,16 @@ ship v3
 run DISPLAY=:0 XDG_DATA_HOME="$scratch/xdg"
 same "$scratch/kept.ini" "$data/DravikDXCC.ini"
 
+# A copy the operator made by hand, still as shipped, counts as shipped.
+case_name="hand-made copy as shipped follows a newer version"
+fresh
+mkdir -p "$data"
+cp "$share/DravikDXCC.ini" "$data/DravikDXCC.ini"
+run DISPLAY=:0 XDG_DATA_HOME="$scratch/xdg"
+ship v2
+run DISPLAY=:0 XDG_DATA_HOME="$scratch/xdg"
+same "$share/DravikDXCC.ini" "$data/DravikDXCC.ini"
+
 case_name="read-only shipped files give writable copies"
 fresh
 chmod 0444 "$share/DravikDXCC.ini"
