@@ -733,39 +733,26 @@ void THomeDataForm::SaveHomeToDatabase()
         Home.GridSquare->setFocus();
         return;
     }
-    if (Ask(QStringLiteral("Do you now wish save your Home Data information to the User section "
-                           "of DXCC Data Base ?"),
-            MainOffset(160, 420)) == MessageBoxes::Answer::Yes &&
-        Form4) {
-        const AddStationResult added =
-            AddStationToUserArea(Form4->DatabaseGrid(), StationFromState(s, Station::Home));
-        if (added.Row < 0) {
-            Tell(MessageBoxes::Kind::Error, added.Message, QPoint(-1, -1));
-        } else {
-            Form4->ReloadGrid();
-            Form4->SaveDatabaseFile(DatabaseFileName);
-        }
-    }
-    if (Form4)
-        Form4->CloseWindow();
-    RefreshSetupWindow();
-    if (Form1) {
-        Form1->SelectFirstTab();
-        Form1->EnableLiveClock();
-        Form1->show();
-        Form1->setEnabled(true);
-    }
+    SaveStationToDatabase(Station::Home,
+                          QStringLiteral("Do you now wish save your Home Data information to the "
+                                         "User section of DXCC Data Base ?"));
 }
 
 void THomeDataForm::SaveDxToDatabase()
 {
+    SaveStationToDatabase(Station::Dx,
+                          QStringLiteral("Do you now wish save your Dx Data information to the "
+                                         "User section of DXCC Data Base ?"));
+}
+
+// Both save buttons end alike: the station goes to the user area on Yes, then
+// the database window closes and the main window comes back.
+void THomeDataForm::SaveStationToDatabase(Station side, const QString& question)
+{
     AppState& s = App();
-    if (Ask(QStringLiteral("Do you now wish save your Dx Data information to the User section of "
-                           "DXCC Data Base ?"),
-            MainOffset(160, 420)) == MessageBoxes::Answer::Yes &&
-        Form4) {
+    if (Ask(question, MainOffset(160, 420)) == MessageBoxes::Answer::Yes && Form4) {
         const AddStationResult added =
-            AddStationToUserArea(Form4->DatabaseGrid(), StationFromState(s, Station::Dx));
+            AddStationToUserArea(Form4->DatabaseGrid(), StationFromState(s, side));
         if (added.Row < 0) {
             Tell(MessageBoxes::Kind::Error, added.Message, QPoint(-1, -1));
         } else {

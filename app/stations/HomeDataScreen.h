@@ -106,6 +106,7 @@ private:
     QLineEdit* NumericEdit(Station station, NumericField field, const QString& name);
     QLineEdit* FieldEdit(Station station, NumericField field) const;
     StationPanel& PanelOf(Station station) { return station == Station::Home ? Home : Dx; }
+    void SaveStationToDatabase(Station side, const QString& question);
 
     // Writes a numeric field; the field being typed in keeps its text while
     // that text already stands for the value.

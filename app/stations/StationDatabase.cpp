@@ -332,42 +332,26 @@ AddStationResult AddStationToUserArea(GridModel& grid, const StationRow& station
 
 void TakeStation(AppState& state, const StationRow& s, Station side)
 {
-    const long double lat =
-        SignedDegrees(s.LatDeg, s.LatMin, s.LatSec, s.LatHemisphere, QLatin1Char('S'));
-    const long double lon =
+    StationFields f = FieldsOf(state, side);
+    f.Location = s.Location.left(kLocationMax);
+    f.CallSign = s.CallSign.left(kCallSignMax);
+    f.UtcOffset = s.UtcOffset;
+    f.HeightM = s.HeightM;
+    f.LatDeg = s.LatDeg;
+    f.LatMin = s.LatMin;
+    f.LatSec = s.LatSec;
+    f.LongDeg = s.LongDeg;
+    f.LongMin = s.LongMin;
+    f.LongSec = s.LongSec;
+    f.LatHemisphere = s.LatHemisphere.left(1);
+    f.LongHemisphere = s.LongHemisphere.left(1);
+    f.Latitude = SignedDegrees(s.LatDeg, s.LatMin, s.LatSec, s.LatHemisphere, QLatin1Char('S'));
+    f.Longitude =
         SignedDegrees(s.LongDeg, s.LongMin, s.LongSec, s.LongHemisphere, QLatin1Char('W'));
     if (side == Station::Home) {
-        state.HomeLocation = s.Location.left(kLocationMax);
-        state.HomeCallSign = s.CallSign.left(kCallSignMax);
-        state.HomeUtcOffset = s.UtcOffset;
         state.HomeGridSquare = s.GridSquare.left(kGridSquareMax);
-        state.HomeHeightM = s.HeightM;
-        state.HomeLatDeg = s.LatDeg;
-        state.HomeLatMin = s.LatMin;
-        state.HomeLatSec = s.LatSec;
-        state.HomeLongDeg = s.LongDeg;
-        state.HomeLongMin = s.LongMin;
-        state.HomeLongSec = s.LongSec;
-        state.HomeLatHemisphere = s.LatHemisphere.left(1);
-        state.HomeLongHemisphere = s.LongHemisphere.left(1);
-        state.HomeLatitude = lat;
-        state.HomeLongitude = lon;
     } else {
-        state.DxLocation = s.Location.left(kLocationMax);
-        state.DxCallSign = s.CallSign.left(kCallSignMax);
-        state.DxUtcOffset = s.UtcOffset;
         state.DxGridSquare = s.GridSquare.left(kGridSquareMax);
-        state.DxHeightM = s.HeightM;
-        state.DxLatDeg = s.LatDeg;
-        state.DxLatMin = s.LatMin;
-        state.DxLatSec = s.LatSec;
-        state.DxLongDeg = s.LongDeg;
-        state.DxLongMin = s.LongMin;
-        state.DxLongSec = s.LongSec;
-        state.DxLatHemisphere = s.LatHemisphere.left(1);
-        state.DxLongHemisphere = s.LongHemisphere.left(1);
-        state.DxLatitude = lat;
-        state.DxLongitude = lon;
         state.ShowStationB = 1;
     }
 }
