@@ -6,9 +6,9 @@
 set -uo pipefail
 
 cpack=$1
-build=$2
+build=$(cd "$2" && pwd)
 version=$3
-source_dir=$4
+source_dir=$(cd "$4" && pwd)
 
 failures=0
 case_name=
