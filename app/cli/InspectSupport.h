@@ -10,7 +10,8 @@
 // come from anywhere, so every value is printed in a form that cannot upset a
 // terminal or a line-based reader.
 
-// Exit code of an inspection whose file was missing, refused or unreadable.
+// Exit code of an inspection with nothing to show: a missing, refused or
+// unreadable file, or a fast find without a match.
 inline constexpr int ExitFileRefused = 1;
 
 // The shortest text that reads back as the same extended value; "NaN",
