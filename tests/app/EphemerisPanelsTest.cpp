@@ -1,6 +1,7 @@
 #include "EphemerisPanels.h"
 #include "AppState.h"
 #include "OwnEphemeris.h"
+#include "OwnEphemerisFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +12,6 @@
 
 namespace
 {
-
-AppState StateAt(int year, int month, int day, int hour, int minute, long double lonDeg,
-                 long double latDeg)
-{
-    AppState s;
-    s.CalcYear = static_cast<uint16_t>(year);
-    s.CalcMonth = static_cast<uint16_t>(month);
-    s.CalcDay = static_cast<uint16_t>(day);
-    s.CalcHour = static_cast<uint16_t>(hour);
-    s.CalcMinute = static_cast<uint16_t>(minute);
-    s.ObserverLongitudeDeg = lonDeg;
-    s.ObserverLongitudeRad = lonDeg * DegToRad;
-    s.ObserverLatitudeDeg = latDeg;
-    s.ObserverLatitudeRad = latDeg * DegToRad;
-    ComputeOwnEphemeris(s);
-    return s;
-}
 
 const EphemerisRow* FindRow(const EphemerisPanel& panel, const QString& caption)
 {
