@@ -12,6 +12,7 @@
 #include "AppState.h"
 #include "EphemerisCalls.h"
 #include "SignalWidth.h"
+#include "SweepTypes.h"
 
 struct LibraryCall {
     uint16_t year, month, day, hour, minute, second;
@@ -65,3 +66,12 @@ inline bool IsHome(const LibraryCall& c)
 
 // A state with both stations, 1 GHz, 16 May 2010, every sample plotted.
 AppState FakeState();
+
+// The minutes of a series' points, in plotting order.
+inline std::vector<int> Minutes(const std::vector<ChartPoint>& points)
+{
+    std::vector<int> minutes;
+    for (const ChartPoint& p : points)
+        minutes.push_back(p.minute);
+    return minutes;
+}

@@ -15,14 +15,6 @@ protected:
     AppState state = FakeState();
 };
 
-std::vector<int> Minutes(const std::vector<ChartPoint>& points)
-{
-    std::vector<int> minutes;
-    for (const ChartPoint& p : points)
-        minutes.push_back(p.minute);
-    return minutes;
-}
-
 std::vector<int> Range(int first, int last, int step)
 {
     std::vector<int> v;

@@ -15,14 +15,6 @@ protected:
     AppState state = FakeState();
 };
 
-std::vector<int> Minutes(const std::vector<ChartPoint>& points)
-{
-    std::vector<int> minutes;
-    for (const ChartPoint& p : points)
-        minutes.push_back(p.minute);
-    return minutes;
-}
-
 // Home up from minute 100 to 999, Dx from 300 to 699 (by the minute of the call).
 double WindowedElevation(const LibraryCall& c)
 {
