@@ -68,6 +68,32 @@ QGroupBox* Group(QWidget* parent, const char* name, const QString& title, const 
     return g;
 }
 
+// One station's box: position, dish with its spin button, and beam width. The
+// two stations differ only in their names, title, place and dish colour.
+QGroupBox* StationBox(QWidget* parent, const QString& prefix, const QString& title, int top,
+                      const QColor& dishColour, const char* spinName, QLabel*& longitude,
+                      QLabel*& latitude, QLabel*& dish, SpinButton*& spin, QLabel*& beam)
+{
+    const auto name = [&prefix](const char* what) {
+        return (prefix + QLatin1String(what)).toLatin1();
+    };
+    QGroupBox* box = Group(parent, name("StationBox").constData(), title, QRect(334, top, 330, 76));
+    Caption(box, QStringLiteral("Longitude"), QRect(10, 22, 66, 22));
+    longitude = Box(box, name("LongitudeBox").constData(), QRect(78, 22, 96, 22));
+    Caption(box, QStringLiteral("Latitude"), QRect(10, 48, 66, 22));
+    latitude = Box(box, name("LatitudeBox").constData(), QRect(78, 48, 96, 22));
+    Caption(box, QStringLiteral("Dish"), QRect(184, 22, 44, 22));
+    dish = Box(box, name("DishBox").constData(), QRect(228, 22, 74, 22),
+               QStringLiteral("Vary dish diameter"), dishColour);
+    spin = new SpinButton(box);
+    spin->setObjectName(QString::fromLatin1(spinName));
+    spin->setGeometry(304, 20, 18, 26);
+    spin->setToolTip(QStringLiteral("Vary dish diameter"));
+    Caption(box, QStringLiteral("Beam"), QRect(184, 48, 44, 22));
+    beam = Box(box, name("BeamwidthBox").constData(), QRect(228, 48, 74, 22));
+    return box;
+}
+
 } // namespace
 
 void TForm1::CreateControls()
@@ -121,37 +147,12 @@ void TForm1::CreateLiveDisplay()
 
 void TForm1::CreateStationBoxes()
 {
-    HomeStationBox = Group(Client, "HomeStationBox", QStringLiteral("(A)   Home Station  "),
-                           QRect(334, 28, 330, 76));
-    Caption(HomeStationBox, QStringLiteral("Longitude"), QRect(10, 22, 66, 22));
-    HomeLongitudeBox = Box(HomeStationBox, "HomeLongitudeBox", QRect(78, 22, 96, 22));
-    Caption(HomeStationBox, QStringLiteral("Latitude"), QRect(10, 48, 66, 22));
-    HomeLatitudeBox = Box(HomeStationBox, "HomeLatitudeBox", QRect(78, 48, 96, 22));
-    Caption(HomeStationBox, QStringLiteral("Dish"), QRect(184, 22, 44, 22));
-    HomeDishBox = Box(HomeStationBox, "HomeDishBox", QRect(228, 22, 74, 22),
-                      QStringLiteral("Vary dish diameter"), MainColours::Cream);
-    DishStationA = new SpinButton(HomeStationBox);
-    DishStationA->setObjectName(QStringLiteral("DishStationA"));
-    DishStationA->setGeometry(304, 20, 18, 26);
-    DishStationA->setToolTip(QStringLiteral("Vary dish diameter"));
-    Caption(HomeStationBox, QStringLiteral("Beam"), QRect(184, 48, 44, 22));
-    HomeBeamwidthBox = Box(HomeStationBox, "HomeBeamwidthBox", QRect(228, 48, 74, 22));
-
-    DxStationBox = Group(Client, "DxStationBox", QStringLiteral("(B)   Dx Station "),
-                         QRect(334, 132, 330, 76));
-    Caption(DxStationBox, QStringLiteral("Longitude"), QRect(10, 22, 66, 22));
-    DxLongitudeBox = Box(DxStationBox, "DxLongitudeBox", QRect(78, 22, 96, 22));
-    Caption(DxStationBox, QStringLiteral("Latitude"), QRect(10, 48, 66, 22));
-    DxLatitudeBox = Box(DxStationBox, "DxLatitudeBox", QRect(78, 48, 96, 22));
-    Caption(DxStationBox, QStringLiteral("Dish"), QRect(184, 22, 44, 22));
-    DxDishBox = Box(DxStationBox, "DxDishBox", QRect(228, 22, 74, 22),
-                    QStringLiteral("Vary dish diameter"), MainColours::MoneyGreen);
-    DishStationB = new SpinButton(DxStationBox);
-    DishStationB->setObjectName(QStringLiteral("DishStationB"));
-    DishStationB->setGeometry(304, 20, 18, 26);
-    DishStationB->setToolTip(QStringLiteral("Vary dish diameter"));
-    Caption(DxStationBox, QStringLiteral("Beam"), QRect(184, 48, 44, 22));
-    DxBeamwidthBox = Box(DxStationBox, "DxBeamwidthBox", QRect(228, 48, 74, 22));
+    HomeStationBox = StationBox(Client, "Home", QStringLiteral("(A)   Home Station  "), 28,
+                                MainColours::Cream, "DishStationA", HomeLongitudeBox,
+                                HomeLatitudeBox, HomeDishBox, DishStationA, HomeBeamwidthBox);
+    DxStationBox = StationBox(Client, "Dx", QStringLiteral("(B)   Dx Station "), 132,
+                              MainColours::MoneyGreen, "DishStationB", DxLongitudeBox,
+                              DxLatitudeBox, DxDishBox, DishStationB, DxBeamwidthBox);
 
     X10Button = new ClickablePanel(QStringLiteral("X 10"), Client);
     X10Button->setObjectName(QStringLiteral("X10Button"));
