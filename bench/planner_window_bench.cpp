@@ -9,6 +9,7 @@
 
 #include "AppState.h"
 #include "Clock.h"
+#include "PlannerStations.h"
 #include "PlannerTableView.h"
 #include "Unit2.h"
 
@@ -28,33 +29,13 @@ void EnsureApplication()
     new QApplication(argc, argv);
 }
 
-void TwoStations(AppState& s)
-{
-    s.HomeLatitude = -37.5L;
-    s.HomeLongitude = 145.25L;
-    s.HomeHeightM = 120;
-    s.HomeUtcOffset = 10;
-    s.DxLatitude = 53.08L;
-    s.DxLongitude = 8.8L;
-    s.DxHeightM = 10;
-    s.DxUtcOffset = 1;
-    s.ShowStationB = 1;
-    s.FrequencyGHz = 1.296L;
-    s.PlannerMinHomeElevation = 0;
-    s.PlannerMaxHomeElevation = 90;
-    s.PlannerMinDxElevation = 0;
-    s.PlannerMaxDxElevation = 90;
-    s.PlannerSpatialLimit = 90;
-    s.PlannerDecimals = 2;
-}
-
 // range(0): days, range(1): interval in minutes, range(2): 1 for the home
 // station alone with every sample kept (the largest table a range can give).
 void BM_PlannerCalculate(benchmark::State& state)
 {
     EnsureApplication();
     App() = AppState{};
-    TwoStations(App());
+    PlannerStations(App());
     App().PlannerIntervalMinutes = static_cast<int32_t>(state.range(1));
     const bool everySample = state.range(2) == 1;
     if (everySample)

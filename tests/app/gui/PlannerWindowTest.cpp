@@ -28,6 +28,7 @@
 #include "MessageBoxes.h"
 #include "PlannerControls.h"
 #include "PlannerCsv.h"
+#include "PlannerStations.h"
 #include "PlannerTableView.h"
 #include "Recalculate.h"
 #include "SpinButtonWidget.h"
@@ -58,7 +59,7 @@ protected:
         previous_ = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(dir_.path()));
         App() = AppState{};
-        Stations(App());
+        PlannerStations(App());
         UseFixedClock(EncodeDateTime(2010, 5, 16, 9, 30), ZoneInfo{});
         form = std::make_unique<TForm2>();
     }
@@ -70,33 +71,6 @@ protected:
         form1.reset();
         UseSystemClock();
         QDir::setCurrent(previous_);
-    }
-
-    static void Stations(AppState& s)
-    {
-        s.HomeCallSign = QStringLiteral("VK0HOM");
-        s.HomeLocation = QStringLiteral("Melbourne");
-        s.HomeGridSquare = QStringLiteral("QF22ii");
-        s.HomeLatitude = -37.5L;
-        s.HomeLongitude = 145.25L;
-        s.HomeHeightM = 120;
-        s.HomeUtcOffset = 10;
-        s.DxCallSign = QStringLiteral("DX1TST");
-        s.DxLocation = QStringLiteral("Bremen");
-        s.DxGridSquare = QStringLiteral("JO43jb");
-        s.DxLatitude = 53.08L;
-        s.DxLongitude = 8.8L;
-        s.DxHeightM = 10;
-        s.DxUtcOffset = 1;
-        s.ShowStationB = 1;
-        s.FrequencyGHz = 1.296L;
-        s.PlannerIntervalMinutes = 30;
-        s.PlannerMinHomeElevation = 0;
-        s.PlannerMaxHomeElevation = 90;
-        s.PlannerMinDxElevation = 0;
-        s.PlannerMaxDxElevation = 90;
-        s.PlannerSpatialLimit = 90;
-        s.PlannerDecimals = 2;
     }
 
     void RunPlan(const QDate& from, const QDate& to)
@@ -424,7 +398,7 @@ TEST_F(PlannerWindow, ClosingReturnsToAndRecomputesTheMainWindow)
 {
     form1 = std::make_unique<TForm1>();
     form1->show();
-    Stations(App());
+    PlannerStations(App());
     form1->TabControl1Click(1);
     ASSERT_TRUE(form1->isHidden());
     ASSERT_TRUE(form->isVisible());
@@ -590,7 +564,7 @@ TEST_F(PlannerWindow, SelectADxStationFromTheDatabase)
     form1 = std::make_unique<TForm1>();
     form1->show();
     form4 = std::make_unique<TForm4>();
-    Stations(App());
+    PlannerStations(App());
     App().ShowStationB = 0;
     form1->TabControl1Click(1);
     WriteDatabase(DatabaseFileName, QStringLiteral("Shipped"), QStringLiteral("DL0SHP"));
