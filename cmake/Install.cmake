@@ -1,14 +1,16 @@
 # make install: the programs and the launcher in bin, the ephemeris library in
-# the library folder, the shipped station list and help under share/tavrel,
-# the desktop entry and icon where desktop menus look for them.
+# a folder of its own under the library folder (only these programs use it),
+# the shipped station list and help under share/tavrel, the desktop entry and
+# icon where desktop menus look for them.
 include(GNUInstallDirs)
 
 set(TAVREL_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tavrel)
+set(TAVREL_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/tavrel)
 
 # The installed programs find the library through a run path relative to
 # their own folder, so a package unpacked anywhere (dpkg -x) still runs.
 file(RELATIVE_PATH TAVREL_BIN_TO_LIB
-  ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+  ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/tavrel)
 foreach(program Tavrel tavrel-cli)
   if(TARGET ${program})
     set_target_properties(${program} PROPERTIES
@@ -16,7 +18,7 @@ foreach(program Tavrel tavrel-cli)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
-install(TARGETS Pellor_sunmoon LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS Pellor_sunmoon LIBRARY DESTINATION ${TAVREL_INSTALL_LIBDIR})
 
 # The launcher looks for the shipped files in ../share/tavrel beside itself;
 # another layout gets that path written into the installed copy.

@@ -68,7 +68,7 @@ dpkg -x "$deb" "$root" || {
   finish
 }
 libdir=$(cd "$root" && find usr -name libPellor_sunmoon.so -printf '%h\n')
-[[ $libdir == usr/lib || $libdir == usr/lib/* ]] || fail "library in '$libdir'"
+[[ $libdir == usr/lib/tavrel || $libdir == usr/lib/*/tavrel ]] || fail "library in '$libdir'"
 # path | what it must be
 while IFS='|' read -r path kind; do
   target=$root/$path
