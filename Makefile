@@ -35,10 +35,13 @@ bench: build
 	@$(BUILD_DIR)/bin/tavrel_bench --benchmark_repetitions=9 \
 	  --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true
 
-# Pictures of the main window with each chart and the ephemeris panels, for
-# a sample pair of stations, rendered offscreen into docs/screenshots/.
+# Pictures of the main window with each chart and the ephemeris panels, and of
+# the station list, set-up and planner windows, for a sample pair of stations,
+# rendered offscreen into docs/screenshots/.
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/tavrel-screenshots docs/screenshots
+	@# The manual shows some of the same pictures; they are refreshed with them.
+	@for f in data/help/images/*.png; do cp docs/screenshots/$$(basename $$f) $$f; done
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # any finding fails the test it happens in.

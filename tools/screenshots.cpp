@@ -1,17 +1,25 @@
-// Renders the main window offscreen for a sample pair of stations, once with
-// each chart and once with the ephemeris panels, into PNG files.
+// Renders the windows offscreen for a sample pair of stations into PNG files:
+// the main window once with each chart and once with the ephemeris panels,
+// then the station list, the set-up window and a planner run.
 //
 //   tavrel-screenshots [output folder]   (default: docs/screenshots)
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "AppState.h"
 #include "Clock.h"
+#include "HomeDataScreen.h"
 #include "MessageBoxes.h"
 #include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
 
 namespace
 {
@@ -34,9 +42,14 @@ void SampleStations(AppState& s)
     s.DxUtcOffset = 1;
     s.StartHour = 6;
     s.EndHour = 14;
+    s.PlannerIntervalMinutes = 10;
+    s.PlannerMaxHomeElevation = 90;
+    s.PlannerMaxDxElevation = 90;
+    s.PlannerSpatialLimit = 90;
+    s.PlannerDecimals = 2;
 }
 
-bool Save(TForm1& form, const QDir& out, const QString& name)
+bool Save(QWidget& form, const QDir& out, const QString& name)
 {
     QApplication::processEvents();
     const QString path = out.filePath(name);
@@ -93,5 +106,33 @@ int main(int argc, char* argv[])
     form.EphemerisButtonClick(4); // selenographic coordinates
     ok = Save(form, out, QStringLiteral("ephemeris-selenographic.png")) && ok;
     form.EphemerisButtonClick(8);
+
+    // The other windows, made in the program's order, each opened from its tab.
+    if (!QFile::copy(QStringLiteral(TAVREL_SOURCE_DIR "/data/DravikDXCC.ini"),
+                     QStringLiteral("DravikDXCC.ini"))) {
+        std::fprintf(stderr, "cannot copy the shipped station list\n");
+        return 1;
+    }
+    TForm2 planner;
+    TForm4 database;
+    THomeDataForm setup;
+
+    form.TabControl1Click(2);
+    database.FastFindEdit->setText(QStringLiteral("Netherlands"));
+    database.FastFind();
+    ok = Save(database, out, QStringLiteral("database-window.png")) && ok;
+    database.hide();
+
+    form.TabControl1Click(3);
+    ok = Save(setup, out, QStringLiteral("setup-window.png")) && ok;
+    setup.hide();
+
+    form.TabControl1Click(1);
+    QApplication::processEvents(); // the planner's activation clears its table
+    const QDate day(2026, 3, 28);
+    planner.DateTimePicker1->setDate(day);
+    planner.DateTimePicker2->setDate(day);
+    planner.Calculate->click();
+    ok = Save(planner, out, QStringLiteral("planner-window.png")) && ok;
     return ok ? 0 : 1;
 }
